@@ -1,0 +1,30 @@
+# Tarvo: `make` builds everything into build/, `make run` plays the demo, `make test` runs every test.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup configure run test sanitize clean
+
+all: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+setup:
+	@scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+run: all
+	@echo "tarvo: nothing to play yet: the programme's runner and scenes are still being built." >&2
+
+test: all
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) sanitize
+
+# The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup
+	@cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON >/dev/null
+	cmake --build $(BUILD)/sanitize -j $(JOBS)
+	cd $(BUILD)/sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,109 @@
+#include "platform/FramePresenter.h"
+
+#include <cstring>
+
+#include "platform/GL.h"
+#include <GL/glext.h>
+
+namespace {
+
+// Framebuffer entry points of OpenGL 3.0 / ARB_framebuffer_object, looked up once per context.
+struct FramebufferApi {
+    PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+    PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
+    PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
+    PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
+    PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
+    PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
+
+    template <typename F>
+    static bool find(F& function, const char* name) {
+        function = reinterpret_cast<F>(platform::glProcAddress(name));
+        return function != nullptr;
+    }
+
+    bool load() {
+        return find(genFramebuffers, "glGenFramebuffers") && find(deleteFramebuffers, "glDeleteFramebuffers") &&
+               find(bindFramebuffer, "glBindFramebuffer") && find(genRenderbuffers, "glGenRenderbuffers") &&
+               find(deleteRenderbuffers, "glDeleteRenderbuffers") && find(bindRenderbuffer, "glBindRenderbuffer") &&
+               find(renderbufferStorage, "glRenderbufferStorage") &&
+               find(framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+               find(checkFramebufferStatus, "glCheckFramebufferStatus") && find(blitFramebuffer, "glBlitFramebuffer");
+    }
+};
+
+FramebufferApi api;
+
+// Entry points may be found on drivers that lack the extension; only a 3.0 context or the
+// extension string makes them safe to call.
+bool contextHasFramebuffers() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (version != nullptr && version[0] >= '3' && version[0] <= '9' && version[1] == '.') return true;
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return extensions != nullptr && std::strstr(extensions, "GL_ARB_framebuffer_object") != nullptr;
+}
+
+}  // namespace
+
+void FramePresenter::attach(platform::DeviceHandle windowDevice) {
+    device = windowDevice;
+    attached = contextHasFramebuffers() && api.load();
+}
+
+void FramePresenter::detach() {
+    deleteFramebuffer();
+    attached = false;
+    device = nullptr;
+}
+
+void FramePresenter::deleteFramebuffer() {
+    if (framebuffer == 0) return;
+    api.bindFramebuffer(GL_FRAMEBUFFER, platform::windowFramebuffer(device));
+    api.deleteFramebuffers(1, &framebuffer);
+    api.deleteRenderbuffers(1, &colorBuffer);
+    api.deleteRenderbuffers(1, &depthBuffer);
+    framebuffer = colorBuffer = depthBuffer = 0;
+}
+
+void FramePresenter::resize(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    frameWidth = width;
+    frameHeight = height;
+    if (!attached) return;
+    deleteFramebuffer();
+    api.genRenderbuffers(1, &colorBuffer);
+    api.bindRenderbuffer(GL_RENDERBUFFER, colorBuffer);
+    api.renderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
+    // 16 bits of depth, as the window's pixel format asks for.
+    api.genRenderbuffers(1, &depthBuffer);
+    api.bindRenderbuffer(GL_RENDERBUFFER, depthBuffer);
+    api.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
+    api.genFramebuffers(1, &framebuffer);
+    api.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    api.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colorBuffer);
+    api.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer);
+    if (api.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) deleteFramebuffer();
+}
+
+int FramePresenter::present() {
+    if (framebuffer == 0) return platform::swapBuffers(device);
+    api.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    api.bindFramebuffer(GL_DRAW_FRAMEBUFFER, platform::windowFramebuffer(device));
+    api.blitFramebuffer(0, 0, frameWidth, frameHeight, 0, 0, frameWidth, frameHeight, GL_COLOR_BUFFER_BIT,
+                        GL_NEAREST);
+    const int result = platform::swapBuffers(device);
+    api.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    return result;
+}
+
+std::vector<uint8_t> FramePresenter::readPixels() const {
+    std::vector<uint8_t> pixels(static_cast<size_t>(frameWidth) * frameHeight * 4);
+    if (pixels.empty()) return pixels;
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, frameWidth, frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}

@@ -1,0 +1,123 @@
+#include "runtime/SceneTimeline.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A scene that notes its calls in a shared journal.
+class ProbeScene : public Scene {
+public:
+    ProbeScene(std::string label, std::vector<std::string>& journal, bool initSucceeds = true)
+        : label(std::move(label)), journal(journal), initSucceeds(initSucceeds) {}
+
+    bool init(int32_t phase) override {
+        journal.push_back(label + " init " + std::to_string(phase));
+        return initSucceeds;
+    }
+    bool render(int32_t) override { return true; }
+    void release() override { journal.push_back(label + " release"); }
+
+    std::string label;
+    std::vector<std::string>& journal;
+    bool initSucceeds;
+};
+
+class SceneTimelineTest : public ::testing::Test {
+protected:
+    ProbeScene& schedule(const char* label, int32_t start, int32_t end, bool initSucceeds = true) {
+        scenes.push_back(std::make_unique<ProbeScene>(label, journal, initSucceeds));
+        scenes.back()->startMs = start;
+        scenes.back()->endMs = end;
+        timeline.add(scenes.back().get());
+        return *scenes.back();
+    }
+
+    std::vector<std::string> activeAt(int32_t now) {
+        timeline.updateActive(now);
+        std::vector<std::string> labels;
+        while (Scene* scene = timeline.nextActive()) labels.push_back(static_cast<ProbeScene*>(scene)->label);
+        return labels;
+    }
+
+    std::vector<std::string> journal;
+    std::vector<std::unique_ptr<ProbeScene>> scenes;
+    SceneTimeline timeline;
+};
+
+using Labels = std::vector<std::string>;
+
+TEST(PtrList, AppendsInOrderAndClearsToEmpty) {
+    int a = 1, b = 2;
+    PtrList list;
+    list.append(&a);
+    list.append(&b);
+    ASSERT_EQ(list.count, 2);
+    EXPECT_EQ(list.head->data, &a);
+    EXPECT_EQ(list.head->next, list.tail);
+    EXPECT_EQ(list.tail->data, &b);
+    EXPECT_EQ(list.tail->next, nullptr);
+    list.clear();
+    EXPECT_EQ(list.head, nullptr);
+    EXPECT_EQ(list.tail, nullptr);
+    EXPECT_EQ(list.count, 0);
+    EXPECT_EQ(a + b, 3);  // the elements are untouched
+}
+
+TEST_F(SceneTimelineTest, IntervalsIncludeTheStartAndExcludeTheEnd) {
+    schedule("Flares", 39500, 70000);
+    EXPECT_EQ(activeAt(39499), Labels{});
+    EXPECT_EQ(activeAt(39500), Labels{"Flares"});
+    EXPECT_EQ(activeAt(69999), Labels{"Flares"});
+    EXPECT_EQ(activeAt(70000), Labels{});
+}
+
+TEST_F(SceneTimelineTest, ActiveScenesComeInOrderOfAddition) {
+    schedule("Tunnel", 0, 65000);
+    schedule("Helix", 13000, 45000);
+    schedule("Lightball", 65000, 134000);
+    schedule("Credits", 65000, 120000);
+    schedule("Flares", 39500, 70000);
+    EXPECT_EQ(activeAt(20000), (Labels{"Tunnel", "Helix"}));
+    EXPECT_EQ(activeAt(40000), (Labels{"Tunnel", "Helix", "Flares"}));
+    EXPECT_EQ(activeAt(50000), (Labels{"Tunnel", "Flares"}));
+    EXPECT_EQ(activeAt(65000), (Labels{"Lightball", "Credits", "Flares"}));
+    EXPECT_EQ(activeAt(120000), (Labels{"Lightball"}));
+    EXPECT_EQ(activeAt(-1), Labels{});
+}
+
+TEST_F(SceneTimelineTest, TheWalkStartsAgainAfterItsEnd) {
+    schedule("Tunnel", 0, 65000);
+    timeline.updateActive(100000);
+    EXPECT_EQ(timeline.nextActive(), nullptr);
+    EXPECT_EQ(timeline.nextActive(), nullptr);
+
+    timeline.updateActive(1000);
+    EXPECT_EQ(timeline.nextActive(), scenes[0].get());
+    EXPECT_EQ(timeline.nextActive(), nullptr);
+    EXPECT_EQ(timeline.nextActive(), scenes[0].get());
+}
+
+TEST_F(SceneTimelineTest, InitAllHandsOverTheRegistryAndStopsAtTheFirstFailure) {
+    auto* registry = reinterpret_cast<TextureRegistry*>(&journal);
+    timeline.textures = registry;
+    schedule("A", 0, 1);
+    schedule("B", 0, 1, false);
+    schedule("C", 0, 1);
+    EXPECT_EQ(timeline.initAll(0), scenes[1].get());
+    EXPECT_EQ(journal, (Labels{"A init 0", "B init 0"}));
+    EXPECT_EQ(scenes[0]->textures, registry);
+    EXPECT_EQ(scenes[1]->textures, registry);
+    EXPECT_EQ(scenes[2]->textures, nullptr);
+
+    scenes[1]->initSucceeds = true;
+    journal.clear();
+    EXPECT_EQ(timeline.initAll(2), nullptr);
+    EXPECT_EQ(scenes[2]->textures, registry);
+    timeline.releaseAll();
+    EXPECT_EQ(journal, (Labels{"A init 2", "B init 2", "C init 2", "A release", "B release", "C release"}));
+}
+
+}  // namespace
