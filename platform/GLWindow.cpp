@@ -11,12 +11,6 @@ GLWindow* currentWindow = nullptr;
 
 namespace {
 
-constexpr uint32_t PFD_DRAW_TO_WINDOW = 0x04;
-constexpr uint32_t PFD_SUPPORT_OPENGL = 0x20;
-constexpr uint32_t PFD_DOUBLEBUFFER = 0x01;
-constexpr uint8_t PFD_TYPE_RGBA = 0;
-constexpr uint8_t PFD_MAIN_PLANE = 0;
-
 // One descriptor per process, filled in by the first create.
 PixelFormat pixelFormat;
 bool pixelFormatFilled = false;

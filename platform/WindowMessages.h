@@ -1,5 +1,5 @@
 #pragma once
-// Window messages, message-box styles and answers, and key codes as the window code knows them:
+// Window messages, pixel format flags, message-box styles and answers, and key codes as the window code knows them:
 // the Win32 values, so the win32 backend passes them through and the others translate to them.
 #include <cstdint>
 
@@ -25,6 +25,13 @@ constexpr uint32_t MB_ICONSTOP = 0x10;
 constexpr uint32_t MB_ICONEXCLAMATION = 0x30;
 constexpr uint32_t MB_ICONINFORMATION = 0x40;
 constexpr uint32_t MB_TYPEMASK = 0x0F;
+
+// Pixel format descriptor flags and types.
+constexpr uint32_t PFD_DOUBLEBUFFER = 0x01;
+constexpr uint32_t PFD_DRAW_TO_WINDOW = 0x04;
+constexpr uint32_t PFD_SUPPORT_OPENGL = 0x20;
+constexpr uint8_t PFD_TYPE_RGBA = 0;
+constexpr uint8_t PFD_MAIN_PLANE = 0;
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;

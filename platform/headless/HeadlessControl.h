@@ -80,8 +80,8 @@ void scriptClose(int64_t frame);
 void scriptSystemCommand(int64_t frame, uintptr_t command);
 
 // The virtual clock.
-// Both are meant to be set at frame 0: they re-time the frames already presented. Values below 1
-// are ignored.
+// Both are meant to be set at frame 0: they re-time the frames already presented. A rate part
+// below 1 or a negative frequency is ignored; a frequency of 0 gives a counter that stands still.
 void setFrameRate(int64_t numerator, int64_t denominator);  // frames per second = num / den
 void setCounterFrequency(int64_t ticksPerSecond);
 void advanceClock(int64_t frames);  // as if that many frames had been presented

@@ -1,0 +1,66 @@
+// The headless virtual clock and the audio mixed in step with it: presenting a frame moves the
+// counter by exactly one frame and takes exactly that frame's samples into the captured track.
+#include <string>
+
+#include "platform/headless/HeadlessState.h"
+
+using headless::Step;
+using headless::detail::failing;
+using headless::detail::logCall;
+using headless::detail::script;
+
+namespace {
+
+void presentFrame() {
+    headless::detail::Script& state = script();
+    const headless::detail::AudioOutput& audio = state.audio;
+    const int64_t first = headless::frameStart(state.frames, state.frameRate, audio.sampleRate);
+    const int64_t end = headless::frameStart(state.frames + 1, state.frameRate, audio.sampleRate);
+    const int count = static_cast<int>(end - first);
+
+    const size_t offset = state.capturedAudio.size();
+    state.capturedAudio.resize(offset + 2 * static_cast<size_t>(count));  // silence unless rendered
+    if (audio.open && audio.started && count > 0) audio.render(audio.user, state.capturedAudio.data() + offset, count);
+    ++state.frames;
+}
+
+}  // namespace
+
+namespace headless {
+
+void advanceClock(int64_t frames) {
+    for (int64_t i = 0; i < frames; ++i) presentFrame();
+}
+
+}  // namespace headless
+
+namespace platform {
+
+int64_t counterFrequency() { return script().counterFrequency; }
+
+int64_t counterValue() { return headless::frameStart(script().frames, script().frameRate, script().counterFrequency); }
+
+int swapBuffers(DeviceHandle device) {
+    if (failing(Step::SwapBuffers) || headless::detail::windowOfDevice(device) == nullptr) return 0;
+    presentFrame();
+    return 1;
+}
+
+bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
+    logCall("openAudioOutput " + std::to_string(sampleRate));
+    if (failing(Step::OpenAudio) || sampleRate <= 0 || render == nullptr) return false;
+    script().audio = {true, false, sampleRate, render, user};
+    return true;
+}
+
+void startAudioOutput() {
+    logCall("startAudioOutput");
+    script().audio.started = script().audio.open;
+}
+
+void stopAudioOutput() {
+    logCall("stopAudioOutput");
+    script().audio.started = false;
+}
+
+}  // namespace platform

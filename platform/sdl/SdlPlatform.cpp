@@ -1,0 +1,228 @@
+// The sdl backend: the platform contract on SDL2, for Linux desktops (tested on X11 under Xvfb).
+//
+// Implements:
+//  [x] window class and one window at a time, created hidden; WM_SIZE with the drawable size is
+//      sent to the class's procedure while the window is created, and on every size change
+//  [x] full-screen display modes the display lists with exactly the asked size
+//  [x] OpenGL compatibility-profile context (never core): double buffered, RGB 8/8/8, depth 16
+//  [x] keys as Windows virtual-key codes, Alt and F10 as system keys, close requests as WM_CLOSE
+//      (SdlKeys.cpp, SdlMessages.cpp)
+//  [x] message boxes, written to stderr when none can be shown (SdlMessageBox.cpp)
+//  [x] audio output: stereo signed 16-bit pulled through SDL's callback (SdlAudio.cpp)
+//  [x] counter, embedded resources; the screen saver stays off while video runs (SDL's default)
+// Lacks:
+//  [ ] several windows at once; pixel formats other than the one above (its index is always 1)
+//  [ ] the window icon, WM_ACTIVATE, character messages, the mouse
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/WindowMessages.h"
+#include "platform/portable/PortableWindowing.h"
+#include "platform/sdl/SdlState.h"
+#include "resources/EmbeddedResources.h"
+
+namespace {
+
+constexpr int theOnlyPixelFormat = 1;
+
+portable::WindowClass windowClass;
+sdl::OpenWindow theWindow;
+
+// The mode changeDisplayMode granted; full-screen windows take it.
+bool fullScreenModeSet = false;
+SDL_DisplayMode fullScreenMode;
+
+// The window a device context stands for: the device handle is the window handle.
+SDL_Window* windowOfDevice(platform::DeviceHandle device) {
+    return sdl::windowOf(reinterpret_cast<platform::WindowHandle>(device));
+}
+
+bool bitsMatch(const SDL_DisplayMode& mode, int bitsPerPixel) {
+    const int bits = SDL_BITSPERPIXEL(mode.format);
+    // A 32-bit request means 8 bits per colour, which X11 and SDL call 24 bits.
+    return bits == bitsPerPixel || (bitsPerPixel == 32 && bits == 24);
+}
+
+// The GL attributes take effect when the window is created, since SDL picks its visual then.
+void requestGLAttributes() {
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+}
+
+}  // namespace
+
+namespace sdl {
+
+OpenWindow& openWindow() { return theWindow; }
+
+bool ensureVideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+    // One close request per closed window: WM_CLOSE comes from the window's close event alone.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+platform::WindowHandle handleOf(SDL_Window* window) {
+    return window != nullptr && window == theWindow.window ? reinterpret_cast<platform::WindowHandle>(window)
+                                                           : nullptr;
+}
+
+SDL_Window* windowOf(platform::WindowHandle window) {
+    SDL_Window* sdlWindow = reinterpret_cast<SDL_Window*>(window);
+    return sdlWindow != nullptr && sdlWindow == theWindow.window ? sdlWindow : nullptr;
+}
+
+intptr_t drawableSizeParam(SDL_Window* window) {
+    int width = 0, height = 0;
+    SDL_GL_GetDrawableSize(window, &width, &height);
+    return platform::sizeParam(width, height);
+}
+
+}  // namespace sdl
+
+namespace platform {
+
+// --- window class, display mode, cursor ---------------------------------------------------
+
+bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId) {
+    (void)iconResourceId;
+    return sdl::ensureVideo() && windowClass.registerClass(className, proc);
+}
+
+bool unregisterWindowClass(const char* className) { return windowClass.unregisterClass(className); }
+
+bool changeDisplayMode(int width, int height, int bitsPerPixel) {
+    if (!sdl::ensureVideo()) return false;
+    const int modeCount = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < modeCount; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        if (mode.w == width && mode.h == height && bitsMatch(mode, bitsPerPixel)) {
+            fullScreenMode = mode;
+            fullScreenModeSet = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+// SDL puts the desktop mode back itself when the full-screen window goes.
+void restoreDisplayMode() { fullScreenModeSet = false; }
+
+void showCursor(bool visible) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+// --- window, device context, pixel format, GL context --------------------------------------
+
+// SDL sizes are client sizes; a window manager adds whatever frame it draws.
+Rect adjustWindowRect(Rect client, WindowMode mode) {
+    (void)mode;
+    return client;
+}
+
+WindowHandle createWindow(const char* className, const char* title, WindowMode mode, int x, int y,
+                          int width, int height) {
+    const WindowProc proc = windowClass.procFor(className);
+    if (proc == nullptr || theWindow.window != nullptr || !sdl::ensureVideo()) return nullptr;
+    requestGLAttributes();
+    const bool fullScreen = mode == WindowMode::FullScreen;
+    const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL |
+                         (fullScreen ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_RESIZABLE);
+    SDL_Window* window = SDL_CreateWindow(title, x, y, width, height, flags);
+    if (window == nullptr) return nullptr;
+    if (fullScreen && fullScreenModeSet && SDL_SetWindowDisplayMode(window, &fullScreenMode) != 0) {
+        SDL_DestroyWindow(window);
+        return nullptr;
+    }
+    theWindow = {window, proc};
+    const WindowHandle handle = sdl::handleOf(window);
+    proc(handle, WM_SIZE, 0, sdl::drawableSizeParam(window));
+    return handle;
+}
+
+bool destroyWindow(WindowHandle window) {
+    SDL_Window* sdlWindow = sdl::windowOf(window);
+    if (sdlWindow == nullptr) return false;
+    SDL_DestroyWindow(sdlWindow);
+    theWindow = {};
+    return true;
+}
+
+void showWindow(WindowHandle window) {
+    SDL_Window* sdlWindow = sdl::windowOf(window);
+    if (sdlWindow == nullptr) return;
+    SDL_ShowWindow(sdlWindow);
+    SDL_RaiseWindow(sdlWindow);
+}
+
+DeviceHandle getDeviceContext(WindowHandle window) {
+    return sdl::windowOf(window) != nullptr ? reinterpret_cast<DeviceHandle>(window) : nullptr;
+}
+
+bool releaseDeviceContext(WindowHandle window, DeviceHandle device) {
+    return sdl::windowOf(window) != nullptr && getDeviceContext(window) == device;
+}
+
+int choosePixelFormat(DeviceHandle device, const PixelFormat& format) {
+    const bool doubleBufferedRgba = (format.flags & platform::PFD_DOUBLEBUFFER) != 0 &&
+                                    format.pixelType == platform::PFD_TYPE_RGBA;
+    return windowOfDevice(device) != nullptr && doubleBufferedRgba ? theOnlyPixelFormat : 0;
+}
+
+bool setPixelFormat(DeviceHandle device, int index, const PixelFormat& format) {
+    (void)format;
+    return windowOfDevice(device) != nullptr && index == theOnlyPixelFormat;
+}
+
+ContextHandle createGLContext(DeviceHandle device) {
+    SDL_Window* window = windowOfDevice(device);
+    return window != nullptr ? static_cast<ContextHandle>(SDL_GL_CreateContext(window)) : nullptr;
+}
+
+bool makeCurrent(DeviceHandle device, ContextHandle context) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
+    SDL_Window* window = windowOfDevice(device);
+    if (context != nullptr && window == nullptr) return false;
+    return SDL_GL_MakeCurrent(window, context) == 0;
+}
+
+bool deleteGLContext(ContextHandle context) {
+    if (context == nullptr) return false;
+    SDL_GL_DeleteContext(context);
+    return true;
+}
+
+int swapBuffers(DeviceHandle device) {
+    SDL_Window* window = windowOfDevice(device);
+    if (window == nullptr) return 0;
+    SDL_GL_SwapWindow(window);
+    return 1;
+}
+
+uint32_t windowFramebuffer(DeviceHandle device) {
+    (void)device;
+    return 0;
+}
+
+void* glProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }
+
+// --- process, counter, resources -----------------------------------------------------------
+
+void exitProcess(int exitCode) {
+    std::fflush(nullptr);
+    SDL_Quit();  // gives the desktop its display mode back if a full-screen window is still up
+    std::_Exit(exitCode);
+}
+
+int64_t counterFrequency() { return static_cast<int64_t>(SDL_GetPerformanceFrequency()); }
+
+int64_t counterValue() { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
+
+ResourceBytes findResource(int id) { return resources::findEmbedded(id); }
+
+}  // namespace platform

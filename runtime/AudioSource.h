@@ -1,0 +1,17 @@
+#pragma once
+// Something the audio library can play: a decoded module or a sampled stream, producing
+// interleaved stereo signed 16-bit frames at the rate the library was opened with.
+#include <cstdint>
+
+namespace audio {
+
+class AudioSource {
+public:
+    virtual ~AudioSource() = default;
+    // Writes up to frameCount frames and returns how many it wrote; fewer once the end is reached.
+    virtual int render(int16_t* frames, int frameCount) = 0;
+    // Goes back to the first frame.
+    virtual void rewind() = 0;
+};
+
+}  // namespace audio

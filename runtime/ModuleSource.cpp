@@ -1,0 +1,30 @@
+#include "runtime/ModuleSource.h"
+
+#include <libopenmpt/libopenmpt.h>
+
+namespace audio {
+
+std::unique_ptr<ModuleSource> ModuleSource::decode(const void* data, size_t size, int sampleRate) {
+    if (!data || size == 0) return nullptr;
+    // "stop" makes the song end for good instead of fading out or looping back to its start.
+    const openmpt_module_initial_ctl controls[] = {{"play.at_end", "stop"}, {nullptr, nullptr}};
+    openmpt_module* module = openmpt_module_create_from_memory2(
+        data, size, openmpt_log_func_silent, nullptr, openmpt_error_func_ignore, nullptr, nullptr,
+        nullptr, controls);
+    if (!module) return nullptr;
+    return std::unique_ptr<ModuleSource>(new ModuleSource(module, sampleRate));
+}
+
+ModuleSource::ModuleSource(openmpt_module* module, int sampleRate)
+    : module_(module), sampleRate_(sampleRate) {}
+
+ModuleSource::~ModuleSource() { openmpt_module_destroy(module_); }
+
+int ModuleSource::render(int16_t* frames, int frameCount) {
+    return static_cast<int>(openmpt_module_read_interleaved_stereo(
+        module_, sampleRate_, static_cast<size_t>(frameCount), frames));
+}
+
+void ModuleSource::rewind() { openmpt_module_set_position_seconds(module_, 0.0); }
+
+}  // namespace audio

@@ -1,0 +1,149 @@
+// Headless windows, message queue, message boxes, failing steps and reset.
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "HeadlessFixture.h"
+
+namespace {
+
+using headless::Step;
+using namespace platform;
+
+using HeadlessWindows = HeadlessFixture;
+
+TEST_F(HeadlessWindows, WindowedFrameIsAddedAndRemovedSoTheClientAreaIsAsAsked) {
+    const Rect fullScreen = adjustWindowRect({0, 0, 640, 480}, WindowMode::FullScreen);
+    EXPECT_EQ(fullScreen.right - fullScreen.left, 640);
+    EXPECT_EQ(fullScreen.bottom - fullScreen.top, 480);
+
+    const WindowHandle window = openWindow(640, 480);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(headless::calls().back(), "createWindow Windowed 656x519");
+    // The size notification comes from inside createWindow, before anything is dispatched.
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].window, window);
+    EXPECT_EQ(received[0].message, WM_SIZE);
+    EXPECT_EQ(received[0].lParam, sizeParam(640, 480));
+    const headless::WindowRecord record = headless::openWindows().at(0);
+    EXPECT_EQ(record.clientWidth, 640);
+    EXPECT_EQ(record.clientHeight, 480);
+}
+
+TEST_F(HeadlessWindows, ScriptedInputArrivesAtItsFrameInOrderAfterPostedMessages) {
+    const WindowHandle window = openWindow(640, 480);
+    received.clear();
+    headless::scriptKey(2, VK_ESCAPE, true);
+    headless::scriptKey(1, 'A', true);
+    headless::scriptResize(1, 800, 600);
+    headless::scriptKey(1, 'A', false);
+
+    Message message{};
+    EXPECT_FALSE(peekMessage(message));
+    headless::advanceClock(1);
+    postQuitMessage(0);
+    const std::vector<std::pair<uint32_t, uintptr_t>> expected{
+        {WM_QUIT, 0}, {WM_KEYDOWN, 'A'}, {WM_SIZE, 0}, {WM_KEYUP, 'A'}};
+    for (const auto& [kind, wParam] : expected) {
+        ASSERT_TRUE(peekMessage(message));
+        EXPECT_EQ(message.message, kind);
+        EXPECT_EQ(message.wParam, wParam);
+        EXPECT_EQ(message.window, kind == WM_QUIT ? nullptr : window);
+    }
+    EXPECT_EQ(headless::openWindows().at(0).clientWidth, 800);
+    EXPECT_FALSE(peekMessage(message));
+    headless::advanceClock(1);
+    ASSERT_TRUE(peekMessage(message));
+    EXPECT_EQ(message.wParam, static_cast<uintptr_t>(VK_ESCAPE));
+    EXPECT_TRUE(received.empty()) << "peekMessage must not dispatch";
+}
+
+TEST_F(HeadlessWindows, AltF4BecomesACloseRequestThroughDefaultProcessing) {
+    openWindow(640, 480);
+    received.clear();
+    headless::scriptSystemKey(0, VK_F4, true);
+    Message message{};
+    ASSERT_TRUE(peekMessage(message));
+    EXPECT_EQ(message.message, WM_SYSKEYDOWN);
+    dispatchMessage(message);
+
+    ASSERT_EQ(received.size(), 3u);
+    EXPECT_EQ(received[1].message, WM_SYSCOMMAND);
+    EXPECT_EQ(received[1].wParam, SC_CLOSE);
+    EXPECT_EQ(received[2].message, WM_CLOSE);
+    ASSERT_TRUE(peekMessage(message));
+    EXPECT_EQ(message.message, WM_QUIT);
+}
+
+TEST_F(HeadlessWindows, MessageBoxesAreRecordedAndAnsweredFromTheScript) {
+    headless::queueMessageBoxAnswer(IDYES);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(messageBox("Use Windowed Mode Instead?", "ERROR", MB_YESNO | MB_ICONEXCLAMATION), IDYES);
+    EXPECT_EQ(messageBox("Again?", "ERROR", MB_YESNO), IDNO);
+    EXPECT_EQ(messageBox("Window Creation Error.", "ERROR", MB_OK | MB_ICONEXCLAMATION), IDOK);
+    const std::string printed = testing::internal::GetCapturedStderr();
+
+    EXPECT_NE(printed.find("message box [ERROR]: Window Creation Error.\n"), std::string::npos);
+    const auto& boxes = headless::messageBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].text, "Use Windowed Mode Instead?");
+    EXPECT_EQ(boxes[0].caption, "ERROR");
+    EXPECT_EQ(boxes[0].style, MB_YESNO | MB_ICONEXCLAMATION);
+    EXPECT_EQ(boxes[1].answer, IDNO);
+    EXPECT_EQ(headless::calls().back(), "messageBox [ERROR]: Window Creation Error.");
+}
+
+// Walks a window's life from class to teardown; each step fails while told to, then works.
+TEST_F(HeadlessWindows, EveryStepFailsOnlyWhileToldTo) {
+    const auto check = [](Step step, const std::function<bool()>& call) {
+        headless::failStep(step);
+        EXPECT_FALSE(call()) << "step " << static_cast<int>(step) << " did not fail";
+        headless::failStep(step, false);
+        EXPECT_TRUE(call()) << "step " << static_cast<int>(step) << " failed";
+    };
+    WindowHandle window = nullptr;
+    DeviceHandle device = nullptr;
+    ContextHandle context = nullptr;
+    check(Step::UnregisterClass, [] { return unregisterWindowClass("OpenGL"); });
+    check(Step::RegisterClass, [] { return registerWindowClass("OpenGL", recordingProc, 0); });
+    check(Step::ChangeDisplayMode, [] { return changeDisplayMode(640, 480, 32); });
+    check(Step::CreateWindow, [&] { return (window = openWindow(640, 480)) != nullptr; });
+    check(Step::GetDeviceContext, [&] { return (device = getDeviceContext(window)) != nullptr; });
+    check(Step::ChoosePixelFormat, [&] { return choosePixelFormat(device, format) == 1; });
+    check(Step::SetPixelFormat, [&] { return setPixelFormat(device, 1, format); });
+    check(Step::CreateContext, [&] { return (context = createGLContext(device)) != nullptr; });
+    contexts.push_back(context);
+    check(Step::MakeCurrent, [&] { return makeCurrent(device, context); });
+    check(Step::SwapBuffers, [&] { return swapBuffers(device) != 0; });
+    EXPECT_EQ(headless::framesPresented(), 1) << "a failed swap presents nothing";
+    check(Step::ReleaseCurrent, [] { return makeCurrent(nullptr, nullptr); });
+    check(Step::DeleteContext, [&] { return deleteGLContext(context); });
+    check(Step::ReleaseDeviceContext, [&] { return releaseDeviceContext(window, device); });
+    check(Step::DestroyWindow, [&] { return destroyWindow(window); });
+    check(Step::OpenAudio, [] { return openAudioOutput(44100, [](void*, int16_t*, int) {}, nullptr); });
+}
+
+TEST_F(HeadlessWindows, ResetForgetsTheScriptButKeepsWindowsOpen) {
+    openWindow(640, 480);
+    headless::setResource(7, {1, 2, 3});
+    EXPECT_EQ(findResource(7).size, 3u);
+    headless::scriptClose(0);
+    headless::advanceClock(5);
+    postQuitMessage(0);
+
+    headless::reset();
+    Message message{};
+    EXPECT_FALSE(peekMessage(message));
+    EXPECT_EQ(findResource(7).data, nullptr);
+    EXPECT_TRUE(headless::calls().empty());
+    EXPECT_EQ(counterValue(), 0);
+    EXPECT_EQ(headless::openWindows().size(), 1u);
+}
+
+TEST(HeadlessProcess, ExitProcessEndsWithItsCode) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // GL may already have started threads
+    EXPECT_EXIT(exitProcess(3), testing::ExitedWithCode(3), "");
+}
+
+}  // namespace

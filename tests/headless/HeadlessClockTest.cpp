@@ -1,0 +1,90 @@
+// The virtual clock and the audio taken in step with it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/headless/FrameClock.h"
+#include "platform/headless/HeadlessControl.h"
+
+namespace {
+
+constexpr int64_t gigahertz = 1000000000;
+
+TEST(FrameClock, RoundsDownAndStaysExactAfterHundredsOfHours) {
+    const headless::FrameRate ntsc{60000, 1001};
+    EXPECT_EQ(headless::frameStart(1, {60, 1}, gigahertz), 16666666);
+    EXPECT_EQ(headless::frameStart(1, ntsc, gigahertz), 16683333);
+    // 60 million frames last 1001000 s; frames x 1001 x 1e9 needs 66 bits.
+    EXPECT_EQ(headless::frameStart(60000000, ntsc, gigahertz), 1001000 * gigahertz);
+    EXPECT_EQ(headless::frameStart(60000001, ntsc, gigahertz), 1001000 * gigahertz + 16683333);
+}
+
+TEST(VirtualClock, CounterMovesOnlyByWholeFrames) {
+    headless::reset();
+    EXPECT_EQ(platform::counterFrequency(), gigahertz);
+    EXPECT_EQ(platform::counterValue(), 0);
+    headless::advanceClock(90);
+    EXPECT_EQ(platform::counterValue(), 1500000000);  // 1.5 s at 60 fps
+
+    headless::reset();
+    headless::setFrameRate(60000, 1001);
+    headless::setCounterFrequency(10000000);
+    headless::advanceClock(3);
+    EXPECT_EQ(platform::counterFrequency(), 10000000);
+    EXPECT_EQ(platform::counterValue(), 500500);  // 3 x 1001 / 60000 s at 10 MHz
+}
+
+TEST(VirtualClock, EachFrameTakesItsOwnSamplesAndTheyAddUpExactly) {
+    headless::reset();
+    headless::setFrameRate(60000, 1001);
+    std::vector<size_t> samplesPerFrame;
+    for (int frame = 0; frame < 600; ++frame) {
+        const size_t before = headless::capturedAudio().size();
+        headless::advanceClock(1);
+        samplesPerFrame.push_back((headless::capturedAudio().size() - before) / 2);
+    }
+    EXPECT_EQ(*std::min_element(samplesPerFrame.begin(), samplesPerFrame.end()), 735u);
+    EXPECT_EQ(*std::max_element(samplesPerFrame.begin(), samplesPerFrame.end()), 736u);
+    // 600 frames last exactly 10.01 s: 441441 stereo samples at 44100 Hz, none lost or doubled.
+    EXPECT_EQ(headless::capturedAudio().size(), 2u * 441441);
+}
+
+std::vector<int> renderedCounts;
+
+void renderNonZero(void*, int16_t* frames, int frameCount) {
+    renderedCounts.push_back(frameCount);
+    std::fill(frames, frames + 2 * frameCount, int16_t{100});
+}
+
+TEST(VirtualClock, AudioIsRenderedOnlyWhileStarted) {
+    headless::reset();
+    renderedCounts.clear();
+    ASSERT_TRUE(platform::openAudioOutput(48000, renderNonZero, nullptr));
+    EXPECT_EQ(headless::audioSampleRate(), 48000);
+    headless::advanceClock(1);  // opened paused
+    platform::startAudioOutput();
+    headless::advanceClock(2);
+    platform::stopAudioOutput();
+    headless::advanceClock(1);
+
+    EXPECT_EQ(renderedCounts, (std::vector<int>{800, 800}));
+    std::vector<int16_t> expected(4 * 1600, 0);
+    std::fill(expected.begin() + 1600, expected.begin() + 3 * 1600, int16_t{100});
+    EXPECT_EQ(headless::capturedAudio(), expected);
+}
+
+TEST(VirtualClock, WithoutAnOutputFramesAreSilentAt44100) {
+    headless::reset();
+    renderedCounts.clear();
+    headless::failStep(headless::Step::OpenAudio);
+    EXPECT_FALSE(platform::openAudioOutput(48000, renderNonZero, nullptr));
+    platform::startAudioOutput();
+    headless::advanceClock(2);
+    EXPECT_EQ(headless::audioSampleRate(), 44100);
+    EXPECT_TRUE(renderedCounts.empty());
+    EXPECT_EQ(headless::capturedAudio(), std::vector<int16_t>(2 * 1470, 0));
+}
+
+}  // namespace
