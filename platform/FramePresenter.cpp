@@ -103,6 +103,7 @@ int FramePresenter::present() {
 std::vector<uint8_t> FramePresenter::readPixels() const {
     std::vector<uint8_t> pixels(static_cast<size_t>(frameWidth) * frameHeight * 4);
     if (pixels.empty()) return pixels;
+    if (framebuffer != 0) api.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, frameWidth, frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;

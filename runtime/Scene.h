@@ -16,7 +16,8 @@ public:
     virtual bool init(int32_t phase) = 0;
     // Draws the frame at scene-local time localMs; false ends the demo after this frame.
     virtual bool render(int32_t localMs) = 0;
-    virtual void release() = 0;
+    // Called once at teardown; no scene of the programme has anything to release.
+    virtual void release() {}
 
     TextureRegistry* textures = nullptr;
     char name[256] = {};

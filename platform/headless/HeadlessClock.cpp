@@ -28,6 +28,8 @@ void presentFrame() {
 
 namespace headless {
 
+void onPresent(std::function<void(int64_t frame)> hook) { script().presentHook = std::move(hook); }
+
 void advanceClock(int64_t frames) {
     for (int64_t i = 0; i < frames; ++i) presentFrame();
 }
@@ -42,6 +44,7 @@ int64_t counterValue() { return headless::frameStart(script().frames, script().f
 
 int swapBuffers(DeviceHandle device) {
     if (failing(Step::SwapBuffers) || headless::detail::windowOfDevice(device) == nullptr) return 0;
+    if (script().presentHook) script().presentHook(script().frames);
     presentFrame();
     return 1;
 }

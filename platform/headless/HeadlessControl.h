@@ -11,6 +11,7 @@
 // every presented frame takes exactly the samples of its duration into the captured track.
 // Lacks: real display modes (every mode is granted unless told to fail), the window icon, cursor.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,9 @@ void setFrameRate(int64_t numerator, int64_t denominator);  // frames per second
 void setCounterFrequency(int64_t ticksPerSecond);
 void advanceClock(int64_t frames);  // as if that many frames had been presented
 int64_t framesPresented();
+// Called as each frame is presented, before the clock moves on, with the frame's index; the
+// frame's pixels are in the window's framebuffer then.
+void onPresent(std::function<void(int64_t frame)> hook);
 
 // Resources served before the embedded ones (tests feed malformed images through this).
 void setResource(int id, std::vector<uint8_t> bytes);

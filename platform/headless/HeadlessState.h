@@ -3,6 +3,7 @@
 // open objects that outlive it. Everything runs on the demo's thread, so nothing is locked.
 #include <bitset>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -71,6 +72,7 @@ struct Script {
     int64_t frames = 0;
     AudioOutput audio;
     std::vector<int16_t> capturedAudio;
+    std::function<void(int64_t)> presentHook;
 };
 
 // What stays open across reset().

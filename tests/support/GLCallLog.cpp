@@ -34,6 +34,7 @@ const std::vector<std::string>& calls() { return recorded; }
 extern "C" {
 void __real_glEnable(GLenum capability);
 void __real_glDisable(GLenum capability);
+void __real_glBindTexture(GLenum target, GLuint texture);
 
 void __wrap_glEnable(GLenum capability) {
     record("glEnable", capability);
@@ -43,5 +44,10 @@ void __wrap_glEnable(GLenum capability) {
 void __wrap_glDisable(GLenum capability) {
     record("glDisable", capability);
     __real_glDisable(capability);
+}
+
+void __wrap_glBindTexture(GLenum target, GLuint texture) {
+    record("glBindTexture", texture);
+    __real_glBindTexture(target, texture);
 }
 }

@@ -8,7 +8,7 @@ namespace gllog {
 
 void start();  // forgets what was recorded and starts recording
 void stop();
-// "glEnable 0x0BE2", "glDisable 0x0B50", ... in call order.
+// "glEnable 0x0BE2", "glDisable 0x0B50", "glBindTexture 0x0003" ... in call order.
 const std::vector<std::string>& calls();
 
 }  // namespace gllog

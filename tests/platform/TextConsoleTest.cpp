@@ -1,0 +1,184 @@
+#include "platform/TextConsole.h"
+
+#include <map>
+
+#include "platform/GL.h"
+#include "platform/GLStateCache.h"
+#include "tests/support/HeadlessWindow.h"
+
+namespace {
+
+// A 256 x 256 font picture whose cells are blank but for the given codes, each filled with one
+// grey level (the font's shape is in its red channel).
+std::vector<uint8_t> fontWith(const std::map<int, uint8_t>& cells) {
+    std::vector<uint8_t> file(18, 0);
+    file[2] = 2;
+    file[13] = 1;  // width 256
+    file[15] = 1;  // height 256
+    file[16] = 32;
+    file[17] = 0x08;
+    file.resize(18 + 256 * 256 * 4, 0);
+    for (const auto& [code, grey] : cells) {
+        // Cell rows are counted from the top of the picture; the file is stored bottom row first.
+        const int top = 255 - (code / 16) * 16;
+        for (int y = top - 15; y <= top; ++y)
+            for (int x = (code % 16) * 16; x < (code % 16) * 16 + 16; ++x) {
+                uint8_t* pixel = &file[18 + (y * 256 + x) * 4];
+                pixel[0] = pixel[1] = pixel[2] = grey;
+            }
+    }
+    return file;
+}
+
+class TextConsoleTest : public HeadlessWindowTest {
+protected:
+    void SetUp() override {
+        HeadlessWindowTest::SetUp();
+        openWindow();
+        resetCaps();
+    }
+
+    void useFont(const std::map<int, uint8_t>& cells) {
+        headless::setResource(TextConsole::fontResourceId, fontWith(cells));
+        console.loadFont();
+        console.buildFont();
+    }
+
+    // Whether the pixel at (x, y), y counted from the top, is lit.
+    bool lit(int x, int y) {
+        const std::vector<uint8_t> pixels = window->frame().readPixels();
+        const size_t at = (static_cast<size_t>(479 - y) * 640 + x) * 4;
+        return pixels[at] > 0 || pixels[at + 1] > 0 || pixels[at + 2] > 0;
+    }
+
+    void clearFrame() {
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+
+    TextConsole console;
+};
+
+TEST_F(TextConsoleTest, GlyphsAdvanceTwelvePixelsAndCoverSixteen) {
+    useFont({{'A', 255}, {'B', 255}});
+    clearFrame();
+    glColor3f(1, 1, 1);
+    console.drawText(0, 0, "%s", "AB");
+    EXPECT_TRUE(lit(1, 1));
+    EXPECT_TRUE(lit(26, 14));  // B's cell reaches x 28
+    EXPECT_FALSE(lit(29, 8));
+    EXPECT_FALSE(lit(8, 17));  // the glyphs are 16 rows high
+}
+
+TEST_F(TextConsoleTest, HighCodesAndNewlinesDrawTheirOwnGlyphs) {
+    useFont({{0xDB, 255}, {'\n', 255}});
+    clearFrame();
+    glColor3f(1, 1, 1);
+    console.drawText(100, 200, "\xDB\n\xDB");
+    EXPECT_TRUE(lit(102, 202));
+    EXPECT_TRUE(lit(114, 202));  // the newline glyph, on the same line
+    EXPECT_TRUE(lit(126, 202));
+    EXPECT_FALSE(lit(102, 218));
+}
+
+TEST_F(TextConsoleTest, TheAlphaTestKeepsTexelsOfAtLeastThreeTenths) {
+    // llvmpipe compares in 8 bits, where 76/255 and 0.3 meet; 77 must pass and 70 must not.
+    useFont({{'A', 77}, {'B', 70}});
+    clearFrame();
+    glColor3f(1, 1, 1);
+    console.drawText(0, 0, "A");
+    console.drawText(100, 0, "B");
+    EXPECT_TRUE(lit(8, 8));
+    EXPECT_FALSE(lit(108, 8));
+    GLint function = 0;
+    GLfloat reference = 0;
+    glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
+    glGetFloatv(GL_ALPHA_TEST_REF, &reference);
+    EXPECT_EQ(function, GL_GEQUAL);
+    EXPECT_FLOAT_EQ(reference, 0.3f);
+}
+
+TEST_F(TextConsoleTest, DrawingLeavesTheBoundTextureAndMatricesAlone) {
+    useFont({{'A', 255}});
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLdouble before[16], after[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, before);
+    console.drawText(0, 0, "A");
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(static_cast<GLuint>(bound), texture);
+    glGetDoublev(GL_PROJECTION_MATRIX, after);
+    EXPECT_EQ(std::vector<GLdouble>(before, before + 16), std::vector<GLdouble>(after, after + 16));
+    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+TEST_F(TextConsoleTest, TheStatusShowsForTwoHundredFlushesAfterItChanges) {
+    useFont({{'S', 255}});
+    console.setStatus("S");
+    int shown = 0;
+    for (int i = 0; i < 201; ++i) {
+        clearFrame();
+        console.queueLine(0, 0, 1, 1, 1, "x");
+        console.flush();
+        if (lit(4, 470)) ++shown;  // the status line is the bottom 16 rows
+    }
+    EXPECT_EQ(shown, 200);
+    EXPECT_EQ(console.statusFrames, 0);
+
+    console.setStatus("%s", "S");  // the same text does not restart it
+    EXPECT_EQ(console.statusFrames, 0);
+    console.setStatus("S%d", 2);
+    EXPECT_EQ(console.statusFrames, 200);
+    console.flush();  // nothing queued: nothing drawn, nothing counted
+    EXPECT_EQ(console.statusFrames, 200);
+}
+
+TEST_F(TextConsoleTest, QueuedLinesAreDrawnOnlyInDebugMode) {
+    useFont({{'Q', 255}});
+    clearFrame();
+    console.queueLine(320, 240, 0, 1, 0, "Q");
+    console.flush();
+    EXPECT_FALSE(lit(324, 244));
+    EXPECT_EQ(console.queue, nullptr);
+
+    console.debug = true;
+    console.queueLine(320, 240, 0, 1, 0, "Q");
+    console.flush();
+    const std::vector<uint8_t> pixels = window->frame().readPixels();
+    const size_t at = (static_cast<size_t>(479 - 244) * 640 + 324) * 4;
+    EXPECT_EQ(pixels[at], 0);  // green, as queued
+    EXPECT_EQ(pixels[at + 1], 255);
+}
+
+TEST_F(TextConsoleTest, LongTextIsCutAndAMissingFontDrawsNothing) {
+    const std::string longText(400, 'x');
+    console.queueLine(0, 0, 1, 1, 1, "%s", longText.c_str());
+    const auto* line = static_cast<QueuedLine*>(console.queue->head->data);
+    EXPECT_EQ(std::string(line->text), longText.substr(0, 255));
+    EXPECT_EQ(console.fontImage, nullptr);  // no font resource in this test
+
+    console.buildFont();
+    clearFrame();
+    glColor3f(1, 1, 1);
+    console.drawText(0, 0, "xxxx");
+    EXPECT_FALSE(lit(2, 2));
+    console.shutdown();
+    EXPECT_FALSE(console.loaded);
+}
+
+TEST_F(TextConsoleTest, ReleasingTheFontLeavesOtherDisplayListsAlone) {
+    const GLuint sceneList = glGenLists(1);
+    glNewList(sceneList, GL_COMPILE);
+    glEndList();
+    console.loadFont();  // no font: buildFont makes no lists
+    console.buildFont();
+    console.releaseFont();
+    EXPECT_TRUE(glIsList(sceneList));
+    EXPECT_EQ(console.listBase, -1);
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+#include "runtime/Demo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/GL.h"
+#include "platform/WindowMessages.h"
+#include "platform/headless/HeadlessControl.h"
+#include "runtime/StatisticsOverlay.h"
+#include "tests/support/TgaFiles.h"
+
+namespace {
+
+using namespace platform;
+
+// Covers the frame with its texture, notes the local times it was given and can be told to fail.
+class TextureScene : public Scene {
+public:
+    bool init(int32_t phase) override {
+        std::strcpy(name, "Colour");
+        phases.push_back(phase);
+        if (phase == 0 && textures != nullptr) textures->requestTexture(117, 0);
+        return initSucceeds;
+    }
+    bool render(int32_t localMs) override {
+        times.push_back(localMs);
+        textures->bindTexture(117);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_BLEND);
+        glColor3f(1, 1, 1);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 0), glVertex2f(-1, -1);
+        glTexCoord2f(1, 0), glVertex2f(1, -1);
+        glTexCoord2f(1, 1), glVertex2f(1, 1);
+        glTexCoord2f(0, 1), glVertex2f(-1, 1);
+        glEnd();
+        return localMs < failFromMs;
+    }
+
+    std::vector<int32_t> phases;
+    std::vector<int32_t> times;
+    bool initSucceeds = true;
+    int32_t failFromMs = INT32_MAX;
+};
+
+class DemoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        headless::reset();
+        runnerState = {};
+        headless::setResource(117, tga::filled(2, 2, 255, 0, 0, 255));
+    }
+    void TearDown() override {
+        headless::onPresent(nullptr);
+        headless::reset();
+    }
+
+    std::unique_ptr<Demo> makeDemo(bool fullscreen = false) {
+        return std::make_unique<Demo>("Demo", 64, 48, 32, fullscreen);
+    }
+
+    static bool called(const std::string& call) {
+        const auto& calls = headless::calls();
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+
+    TextureScene scene;
+};
+
+TEST_F(DemoTest, EscapeEndsTheRunWithZero) {
+    auto demo = makeDemo();
+    demo->addScene(&scene, 0, 100000);
+    headless::scriptKey(10, VK_ESCAPE, true);
+    EXPECT_EQ(demo->run(0), 0);
+    EXPECT_EQ(headless::framesPresented(), 10);
+    EXPECT_EQ(scene.phases, (std::vector<int32_t>{0, 2}));
+}
+
+TEST_F(DemoTest, ClosingTheWindowEndsTheRunWithZero) {
+    auto demo = makeDemo();
+    demo->addScene(&scene, 0, 100000);
+    headless::scriptClose(5);
+    EXPECT_EQ(demo->run(0), 0);
+    EXPECT_EQ(headless::framesPresented(), 5);
+}
+
+TEST_F(DemoTest, TheEndOfTheTimelineQuitsWithoutPresentingThatFrame) {
+    auto demo = makeDemo();
+    demo->addScene(&scene, 0, 100);
+    EXPECT_EQ(demo->endMs, 100);
+    EXPECT_EQ(demo->run(0), 0);
+    // Frames at 0, 17, 33, 50, 67 and 83 ms; the one at 100 ms ends the run unshown.
+    EXPECT_EQ(headless::framesPresented(), 6);
+    EXPECT_EQ(scene.times, (std::vector<int32_t>{0, 17, 33, 50, 67, 83}));
+}
+
+TEST_F(DemoTest, AFailingRenderCompletesItsFrameAndEndsWithZero) {
+    auto demo = makeDemo();
+    scene.failFromMs = 50;
+    demo->addScene(&scene, 0, 100000);
+    EXPECT_EQ(demo->run(0), 0);
+    EXPECT_EQ(headless::framesPresented(), 4);
+}
+
+TEST_F(DemoTest, HeldF12TogglesTheOverlayOncePerTwentySixFrames) {
+    auto demo = makeDemo();
+    demo->addScene(&scene, 0, 100000);
+    for (int frame = 0; frame < 100; ++frame) headless::scriptKey(frame, VK_F12, true);  // held, repeating
+    headless::scriptKey(100, VK_ESCAPE, true);
+    std::vector<bool> shown;
+    headless::onPresent([&](int64_t) { shown.push_back(demo->console->debug); });
+    demo->run(0);
+    ASSERT_EQ(shown.size(), 100u);
+    for (size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(shown[i], (i / 25) % 2 == 0) << "frame " << i;
+    EXPECT_STREQ(demo->console->statusText, "Debug mode disabled");
+}
+
+TEST_F(DemoTest, F11RebuildsTheWindowWhileTheTimelineRunsOn) {
+    auto demo = makeDemo(true);
+    demo->addScene(&scene, 0, 100000);
+    headless::scriptKey(10, VK_F11, true);
+    headless::scriptKey(11, VK_F11, false);
+    headless::scriptKey(30, VK_ESCAPE, true);
+    std::vector<uint8_t> pixel;
+    headless::onPresent([&](int64_t frame) {
+        // The texture was uploaded again into the new context: the quad is red, not white.
+        if (frame == 20) pixel = demo->window->frame().readPixels();
+    });
+    EXPECT_EQ(demo->run(0), 0);
+    EXPECT_TRUE(called("createWindow FullScreen 64x48"));
+    EXPECT_TRUE(called("createWindow Windowed 80x87"));
+    EXPECT_FALSE(demo->window->fullscreen);
+    EXPECT_EQ(demo->window->width, 64);
+    EXPECT_EQ(demo->window->height, 48);
+    EXPECT_STREQ(demo->console->statusText, "Switching to windowed mode");
+    EXPECT_EQ(scene.phases, (std::vector<int32_t>{0, 2, 1, 2}));
+    ASSERT_FALSE(pixel.empty());
+    EXPECT_EQ(pixel[0], 255);
+    EXPECT_EQ(pixel[1], 0);
+    EXPECT_TRUE(std::is_sorted(scene.times.begin(), scene.times.end()));
+    EXPECT_EQ(scene.times.back(), 500);  // the frame after 30 presented ones: no time lost
+}
+
+TEST_F(DemoTest, WithoutAWindowRunReturnsOneAtOnce) {
+    headless::failStep(headless::Step::CreateWindow);
+    auto demo = makeDemo();
+    EXPECT_EQ(demo->window, nullptr);
+    demo->addScene(&scene, 0, 100);
+    EXPECT_EQ(demo->run(0), 1);
+    EXPECT_TRUE(scene.phases.empty());
+    EXPECT_EQ(headless::messageBoxes().size(), 1u);
+}
+
+TEST_F(DemoTest, ASceneThatFailsToStartIsNamedAndTheDemoGoesOn) {
+    auto demo = makeDemo();
+    scene.initSucceeds = false;
+    demo->addScene(&scene, 0, 50);
+    EXPECT_EQ(demo->run(0), 0);
+    ASSERT_EQ(headless::messageBoxes().size(), 1u);
+    EXPECT_EQ(headless::messageBoxes()[0].text, "Failed Initializing scene. Scene name: Colour");
+    EXPECT_EQ(headless::messageBoxes()[0].caption, "Error");
+    EXPECT_EQ(headless::messageBoxes()[0].style, MB_OK);
+    EXPECT_EQ(headless::framesPresented(), 3);
+}
+
+// The overlay's lines as queued: y and text.
+std::vector<std::pair<int32_t, std::string>> queued(const TextConsole& console) {
+    std::vector<std::pair<int32_t, std::string>> lines;
+    for (PtrNode* node = console.queue->head; node != nullptr; node = node->next) {
+        const auto* line = static_cast<QueuedLine*>(node->data);
+        lines.emplace_back(line->y, line->text);
+    }
+    return lines;
+}
+
+TEST(StatisticsOverlay, RowsSitUnderTheHeaderAndTheDashLineUnderTheLastRow) {
+    headless::reset();
+    TextConsole empty;
+    overlay::queueTableFrame(empty, 0);
+    EXPECT_EQ(queued(empty).back().first, 48);
+
+    TextConsole console;
+    TextureScene scene;
+    std::strcpy(scene.name, "Lightball");
+    scene.startMs = 65000;
+    scene.endMs = 134000;
+    for (int k = 1; k <= 3; ++k) overlay::queueSceneRow(console, k, scene, 1000);
+    overlay::queueTableFrame(console, 3);
+    const auto lines = queued(console);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], std::make_pair(48, std::string(" 01  Lightball              65000  134000    1000 ")));
+    EXPECT_EQ(lines[1].second, "    |                    |       |       |       |");
+    EXPECT_EQ(lines[2].second, "#  :                                              ");
+    EXPECT_EQ(lines[3].first, 64);
+    EXPECT_EQ(lines[6].first, 80);
+    EXPECT_EQ(lines[9].second, "   --    -----------------     ---   -----     ---");
+    EXPECT_EQ(lines[11], std::make_pair(96, std::string(50, '-')));
+}
+
+TEST(StatisticsOverlay, TheClockLineReadsHoursMinutesSecondsAndMilliseconds) {
+    headless::reset();
+    TextConsole console;
+    overlay::queueClock(console, 65000, 65000, 0.0);
+    overlay::queueClock(console, 3723456, 3723457, 59.94);
+    const auto lines = queued(console);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[2], std::make_pair(16, std::string("00:01:05       0        65000 0.00")));
+    EXPECT_EQ(lines[6].second, "01:02:03     456      3723457 59.94");
+    EXPECT_EQ(lines[3].second, "        |       |            |     ");
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// tarvo-capture: the programme on the headless backend, played on a virtual clock at a fixed frame
+// rate, writing chosen frames as PNG. Every run gives the same pixels.
+#include <cstdio>
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/WindowMessages.h"
+#include "platform/headless/HeadlessControl.h"
+#include "runtime/Programme.h"
+#include "tools/capture/CaptureOptions.h"
+#include "tools/png/PngFile.h"
+
+namespace {
+
+constexpr int32_t progressEveryMs = 10000;
+
+bool writeFrame(const GLWindow& window, const std::string& path) {
+    const FramePresenter& frame = window.frame();
+    return png::write(path, frame.width(), frame.height(), 4, frame.readPixels(), true);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CaptureOptions options;
+    std::string error;
+    if (!parseCaptureOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "tarvo-capture: %s\n%s", error.c_str(), captureUsage);
+        return 2;
+    }
+    headless::setFrameRate(options.fps, 1);
+    if (options.overlay) {
+        // As if F12 were pressed before the first frame and let go after it.
+        headless::scriptKey(0, platform::VK_F12, true);
+        headless::scriptKey(1, platform::VK_F12, false);
+    }
+
+    WindowSettings settings = programmeWindow;
+    settings.width = options.width;
+    settings.height = options.height;
+    Demo demo(settings.title, settings.width, settings.height, settings.bits, settings.fullscreen);
+    scheduleProgramme(demo);
+
+    size_t next = 0;
+    int32_t nextProgressMs = progressEveryMs;
+    bool failed = false;
+    headless::onPresent([&](int64_t) {
+        const int32_t now = demo.timer->elapsedMs() + demo.offsetMs;
+        for (; next < options.times.size() && options.times[next] <= now; ++next) {
+            const std::string path = options.outDir + "/" + std::to_string(options.times[next]) + ".png";
+            if (!writeFrame(*demo.window, path)) {
+                std::fprintf(stderr, "tarvo-capture: cannot write %s\n", path.c_str());
+                failed = true;
+            }
+        }
+        if (now >= nextProgressMs) {
+            std::fprintf(stderr, "tarvo-capture: %d s\n", now / 1000);
+            nextProgressMs = (now / progressEveryMs + 1) * progressEveryMs;
+        }
+        if (next == options.times.size() || failed) platform::postQuitMessage(0);
+    });
+    const int32_t exitCode = demo.run(0);
+    return failed ? 1 : exitCode;
+}

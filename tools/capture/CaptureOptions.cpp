@@ -1,0 +1,79 @@
+#include "tools/capture/CaptureOptions.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+const char* const captureUsage =
+    "usage: tarvo-capture --at T1,T2,... [--out DIR] [--fps N] [--size WxH] [--overlay]\n"
+    "Plays the programme on a virtual clock and writes, for each timeline time T (ms), the first\n"
+    "frame presented at or after T as DIR/T.png.\n";
+
+namespace {
+
+bool parseInt(const std::string& text, int32_t low, int32_t high, int32_t& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const long parsed = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || parsed < low || parsed > high) return false;
+    value = static_cast<int32_t>(parsed);
+    return true;
+}
+
+bool parseTimes(const std::string& list, std::vector<int32_t>& times) {
+    std::istringstream items(list);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        int32_t time = 0;
+        if (!parseInt(item, 0, 24 * 60 * 60 * 1000, time)) return false;
+        times.push_back(time);
+    }
+    std::sort(times.begin(), times.end());
+    times.erase(std::unique(times.begin(), times.end()), times.end());
+    return !times.empty();
+}
+
+bool parseSize(const std::string& size, int32_t& width, int32_t& height) {
+    const auto x = size.find('x');
+    return x != std::string::npos && parseInt(size.substr(0, x), 1, 8192, width) &&
+           parseInt(size.substr(x + 1), 1, 8192, height);
+}
+
+}  // namespace
+
+bool parseCaptureOptions(int argc, const char* const* argv, CaptureOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--overlay") {
+            options.overlay = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            error = "missing value for " + option;
+            return false;
+        }
+        const std::string value = argv[++i];
+        bool valid = true;
+        if (option == "--at")
+            valid = parseTimes(value, options.times);
+        else if (option == "--out")
+            options.outDir = value;
+        else if (option == "--fps")
+            valid = parseInt(value, 1, 1000, options.fps);
+        else if (option == "--size")
+            valid = parseSize(value, options.width, options.height);
+        else {
+            error = "unknown option " + option;
+            return false;
+        }
+        if (!valid) {
+            error = "bad value for " + option + ": " + value;
+            return false;
+        }
+    }
+    if (options.times.empty()) {
+        error = "--at is required";
+        return false;
+    }
+    return true;
+}
