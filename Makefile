@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure run test sanitize clean
+.PHONY: all setup configure run test sanitize golden clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -14,7 +14,7 @@ configure: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 run: all
-	@echo "tarvo: nothing to play yet: the programme's runner and scenes are still being built." >&2
+	$(BUILD)/runtime/tarvo
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -29,3 +29,7 @@ sanitize: setup
 
 clean:
 	rm -rf $(BUILD)
+
+# Renders the reference frames of the golden tests anew; look at tests/golden/*.png before committing.
+golden: all
+	cd $(BUILD)/tests && TARVO_UPDATE_GOLDEN=1 ./golden_test

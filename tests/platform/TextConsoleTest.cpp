@@ -155,11 +155,12 @@ TEST_F(TextConsoleTest, QueuedLinesAreDrawnOnlyInDebugMode) {
 }
 
 TEST_F(TextConsoleTest, LongTextIsCutAndAMissingFontDrawsNothing) {
+    headless::setResource(TextConsole::fontResourceId, {});  // no usable font
     const std::string longText(400, 'x');
     console.queueLine(0, 0, 1, 1, 1, "%s", longText.c_str());
     const auto* line = static_cast<QueuedLine*>(console.queue->head->data);
     EXPECT_EQ(std::string(line->text), longText.substr(0, 255));
-    EXPECT_EQ(console.fontImage, nullptr);  // no font resource in this test
+    EXPECT_EQ(console.fontImage, nullptr);
 
     console.buildFont();
     clearFrame();
@@ -171,6 +172,7 @@ TEST_F(TextConsoleTest, LongTextIsCutAndAMissingFontDrawsNothing) {
 }
 
 TEST_F(TextConsoleTest, ReleasingTheFontLeavesOtherDisplayListsAlone) {
+    headless::setResource(TextConsole::fontResourceId, {});
     const GLuint sceneList = glGenLists(1);
     glNewList(sceneList, GL_COMPILE);
     glEndList();

@@ -33,4 +33,19 @@ bool write(const std::string& path, int width, int height, int channels, const s
     return std::fclose(file) == 0 && written;
 }
 
+bool read(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgba) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+    image.format = PNG_FORMAT_RGBA;
+    rgba.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return false;
+    }
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    return true;
+}
+
 }  // namespace png

@@ -1,5 +1,5 @@
 #pragma once
-// Writes 8-bit RGB or RGBA pictures as PNG files.
+// Writes and reads 8-bit RGB or RGBA pictures as PNG files.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,5 +10,8 @@ namespace png {
 // top of the picture unless bottomRowFirst is set (as GL reads it back).
 bool write(const std::string& path, int width, int height, int channels, const std::vector<uint8_t>& pixels,
            bool bottomRowFirst = false);
+
+// Reads any PNG as 8-bit RGBA, top row first.
+bool read(const std::string& path, int& width, int& height, std::vector<uint8_t>& rgba);
 
 }  // namespace png

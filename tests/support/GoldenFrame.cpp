@@ -1,0 +1,66 @@
+#include "tests/support/GoldenFrame.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "tools/png/PngFile.h"
+
+namespace {
+
+std::string referencePath(const std::string& name) { return std::string(TARVO_GOLDEN_DIR) + "/" + name + ".png"; }
+
+std::string failurePath(const std::string& name, const char* kind) {
+    std::filesystem::create_directories("golden-failures");
+    return "golden-failures/" + name + "-" + kind + ".png";
+}
+
+std::vector<uint8_t> topRowFirst(int width, int height, const std::vector<uint8_t>& bottomUp) {
+    std::vector<uint8_t> rows(bottomUp.size());
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    for (int y = 0; y < height; ++y)
+        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((height - 1 - y) * rowBytes), rowBytes,
+                    rows.begin() + static_cast<std::ptrdiff_t>(y * rowBytes));
+    return rows;
+}
+
+}  // namespace
+
+::testing::AssertionResult matchesGolden(const std::string& name, int width, int height,
+                                         const std::vector<uint8_t>& rgba, GoldenTolerance tolerance) {
+    const std::vector<uint8_t> actual = topRowFirst(width, height, rgba);
+    const char* update = std::getenv("TARVO_UPDATE_GOLDEN");
+    if (update != nullptr && std::string(update) == "1") {
+        if (!png::write(referencePath(name), width, height, 4, actual))
+            return ::testing::AssertionFailure() << "cannot write " << referencePath(name);
+        return ::testing::AssertionSuccess() << "wrote " << referencePath(name);
+    }
+    int referenceWidth = 0, referenceHeight = 0;
+    std::vector<uint8_t> reference;
+    if (!png::read(referencePath(name), referenceWidth, referenceHeight, reference))
+        return ::testing::AssertionFailure() << "no reference " << referencePath(name)
+                                             << " (make golden writes the references)";
+    if (referenceWidth != width || referenceHeight != height)
+        return ::testing::AssertionFailure() << name << ": reference is " << referenceWidth << "x" << referenceHeight;
+
+    std::vector<uint8_t> diff(actual.size(), 0);
+    size_t differing = 0;
+    int worst = 0;
+    for (size_t pixel = 0; pixel < actual.size() / 4; ++pixel) {
+        int largest = 0;
+        for (size_t c = 0; c < 3; ++c)
+            largest = std::max(largest, std::abs(int(actual[pixel * 4 + c]) - int(reference[pixel * 4 + c])));
+        worst = std::max(worst, largest);
+        if (largest > tolerance.channel) ++differing;
+        diff[pixel * 4] = static_cast<uint8_t>(largest > tolerance.channel ? 255 : largest * 4);
+        diff[pixel * 4 + 3] = 255;
+    }
+    const size_t allowed = static_cast<size_t>(tolerance.differingPixelShare * static_cast<double>(width) * height);
+    if (differing <= allowed) return ::testing::AssertionSuccess();
+    png::write(failurePath(name, "actual"), width, height, 4, actual);
+    png::write(failurePath(name, "reference"), width, height, 4, reference);
+    png::write(failurePath(name, "diff"), width, height, 4, diff);
+    return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ by more than "
+                                         << tolerance.channel << " (at most " << allowed << " may; worst "
+                                         << worst << "); see golden-failures/" << name << "-*.png";
+}
