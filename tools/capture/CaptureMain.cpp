@@ -8,6 +8,8 @@
 #include "platform/headless/HeadlessControl.h"
 #include "runtime/Programme.h"
 #include "tools/capture/CaptureOptions.h"
+#include "tools/capture/SceneCatalogue.h"
+#include "tools/capture/WavFile.h"
 #include "tools/png/PngFile.h"
 
 namespace {
@@ -28,6 +30,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tarvo-capture: %s\n%s", error.c_str(), captureUsage);
         return 2;
     }
+    if (options.scene == "list") {
+        for (const Scene* scene : sceneClasses()) std::printf("%s\n", scene->name);
+        return 0;
+    }
+    Scene* alone = nullptr;
+    if (!options.scene.empty() && (alone = findSceneClass(options.scene)) == nullptr) {
+        std::fprintf(stderr, "tarvo-capture: no scene is called \"%s\" (--scene list names them)\n",
+                     options.scene.c_str());
+        return 2;
+    }
     headless::setFrameRate(options.fps, 1);
     if (options.overlay) {
         // As if F12 were pressed before the first frame and let go after it.
@@ -39,7 +51,10 @@ int main(int argc, char** argv) {
     settings.width = options.width;
     settings.height = options.height;
     Demo demo(settings.title, settings.width, settings.height, settings.bits, settings.fullscreen);
-    scheduleProgramme(demo);
+    if (alone != nullptr)
+        demo.addScene(alone, 0, options.lengthMs);
+    else
+        scheduleProgramme(demo);
 
     size_t next = 0;
     int32_t nextProgressMs = progressEveryMs;
@@ -60,5 +75,12 @@ int main(int argc, char** argv) {
         if (next == options.times.size() || failed) platform::postQuitMessage(0);
     });
     const int32_t exitCode = demo.run(0);
+    for (; next < options.times.size(); ++next)
+        std::fprintf(stderr, "tarvo-capture: the run ended before %d ms\n", options.times[next]);
+    if (!options.audioPath.empty() &&
+        !writeWav(options.audioPath, headless::audioSampleRate(), headless::capturedAudio())) {
+        std::fprintf(stderr, "tarvo-capture: cannot write %s\n", options.audioPath.c_str());
+        failed = true;
+    }
     return failed ? 1 : exitCode;
 }

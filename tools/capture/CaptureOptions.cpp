@@ -6,8 +6,11 @@
 
 const char* const captureUsage =
     "usage: tarvo-capture --at T1,T2,... [--out DIR] [--fps N] [--size WxH] [--overlay]\n"
+    "                     [--scene NAME [--length MS]] [--audio FILE.wav]\n"
+    "       tarvo-capture --scene list\n"
     "Plays the programme on a virtual clock and writes, for each timeline time T (ms), the first\n"
-    "frame presented at or after T as DIR/T.png.\n";
+    "frame presented at or after T as DIR/T.png. --scene plays the scene class of that display\n"
+    "name alone, from 0 to MS (10000 by default); --audio writes the soundtrack of the frames played.\n";
 
 namespace {
 
@@ -62,6 +65,12 @@ bool parseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
             valid = parseInt(value, 1, 1000, options.fps);
         else if (option == "--size")
             valid = parseSize(value, options.width, options.height);
+        else if (option == "--scene")
+            options.scene = value;
+        else if (option == "--length")
+            valid = parseInt(value, 1, 24 * 60 * 60 * 1000, options.lengthMs);
+        else if (option == "--audio")
+            options.audioPath = value;
         else {
             error = "unknown option " + option;
             return false;
@@ -71,7 +80,7 @@ bool parseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
             return false;
         }
     }
-    if (options.times.empty()) {
+    if (options.times.empty() && options.scene != "list") {
         error = "--at is required";
         return false;
     }

@@ -11,6 +11,9 @@ struct CaptureOptions {
     int32_t width = 640;
     int32_t height = 480;
     bool overlay = false;
+    std::string scene;        // one scene class alone instead of the programme; "list" lists them
+    int32_t lengthMs = 10000; // of the one scene
+    std::string audioPath;    // where to write the soundtrack as heard, if anywhere
 };
 
 // Reads the options; false with a message for the user when they make no sense.
