@@ -44,7 +44,8 @@ void rivet(Picture& plate, double cx, double cy) {
             const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
             const double d = std::sqrt(dx * dx + dy * dy);
             const double sx = dx - 1.4, sy = dy - 1.8;
-            const double shadow = 1 - 0.55 * smoothstep(kRivetRadius + 1.5, kRivetRadius - 0.5, std::sqrt(sx * sx + sy * sy));
+            const double fromShadow = std::sqrt(sx * sx + sy * sy);
+            const double shadow = 1 - 0.55 * smoothstep(kRivetRadius + 1.5, kRivetRadius - 0.5, fromShadow);
             Rgb c = scaleRgb(plate.at(x, y), shadow);
             const double cover = clamp01(kRivetRadius - d + 0.5);
             if (cover > 0) {

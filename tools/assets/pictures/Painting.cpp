@@ -114,7 +114,9 @@ Picture painting() {
         for (int x = 0; x < kSize; ++x) {
             const double u = (x + 0.5) / kSize, v = (y + 0.5) / kSize;
             const double wash = 0.5 + 0.5 * fractalNoise(u, v, 2, 2, 4, 380);
-            art.at(x, y) = mixRgb({0.01f, 0.02f, 0.08f}, {0.05f, 0.10f, 0.30f}, wash * (1 - 0.4 * v));
+            // The grain of the canvas, which also keeps the dark gradients from banding.
+            const double grain = 1 + 0.12 * (unitFromHash(hash2(x, y, 381)) - 0.5);
+            art.at(x, y) = scaleRgb(mixRgb({0.01f, 0.02f, 0.08f}, {0.05f, 0.10f, 0.30f}, wash * (1 - 0.4 * v)), grain);
         }
     Dice dice{1380};
     for (int i = 0; i < 40; ++i) {
