@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure run test sanitize golden clean
+.PHONY: all setup configure run test sanitize golden contact-sheet clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,3 +33,7 @@ clean:
 # Renders the reference frames of the golden tests anew; look at tests/golden/*.png before committing.
 golden: all
 	cd $(BUILD)/tests && TARVO_UPDATE_GOLDEN=1 ./golden_test
+
+# Draws docs/resources.png: every generated picture with its id.
+contact-sheet: configure
+	cmake --build $(BUILD) --target contact-sheet
