@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure run test sanitize golden contact-sheet clean
+.PHONY: all setup configure run test sanitize golden contact-sheet programme-sheet clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -37,3 +37,7 @@ golden: all
 # Draws docs/resources.png: every generated picture with its id.
 contact-sheet: configure
 	cmake --build $(BUILD) --target contact-sheet
+
+# Draws docs/programme.png: a frame of the programme every 5 s, labelled with its time.
+programme-sheet: all
+	scripts/programme-sheet.sh $(BUILD)/tools/tarvo-capture docs/programme.png

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libopenmpt-dev
+  libsdl2-dev libopenmpt-dev libx11-dev
   libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
   libpng-dev zlib1g-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev
