@@ -17,7 +17,9 @@ struct Frame {
 };
 
 TEST(ProgrammeFrames, MatchTheReferencesAndTheProgrammeEndsByItself) {
-    const std::vector<int32_t> times = {0, 5500, 30000, 62500};
+    // Times in every stretch of the schedule, and where the scenes change.
+    const std::vector<int32_t> times = {0,     5500,  20000, 30000,  42000,  50000,  62500,
+                                        66000, 80000, 125000, 134000, 140000, 154000};
     headless::reset();
     Demo demo(programmeWindow.title, programmeWindow.width, programmeWindow.height, programmeWindow.bits,
               programmeWindow.fullscreen);
