@@ -1,5 +1,18 @@
 #pragma once
 // OpenGL 1.1 and GLU as the engine uses them; later entry points come through
 // platform::glProcAddress.
+#ifdef _WIN32
+// Windows' gl.h includes windows.h unless these are set, and the engine must not see its macros
+// (WM_SIZE and the others of WindowMessages.h, near, far). The values are windows.h's own.
+#ifndef APIENTRY
+#define APIENTRY __stdcall
+#endif
+#ifndef WINGDIAPI
+#define WINGDIAPI __declspec(dllimport)
+#endif
+#ifndef CALLBACK
+#define CALLBACK __stdcall
+#endif
+#endif
 #include <GL/gl.h>
 #include <GL/glu.h>

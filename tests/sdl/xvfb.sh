@@ -1,6 +1,7 @@
-# Sourced by the test scripts: start_xvfb starts an Xvfb server with a 640x480x24 screen on a
-# display number that Xvfb picks itself (so parallel tests never collide), points DISPLAY at it,
-# and stops it again when the sourcing script exits, on every path.
+# Sourced by the test scripts: start_xvfb [SCREEN] starts an Xvfb server with a screen of SCREEN
+# (WIDTHxHEIGHTxDEPTH, 640x480x24 unless given) on a display number that Xvfb picks itself (so
+# parallel tests never collide), points DISPLAY at it, and stops it again when the sourcing script
+# exits, on every path.
 
 xvfb_pid=""
 xvfb_dir=""
@@ -20,7 +21,7 @@ start_xvfb() {
     trap stop_xvfb EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$xvfb_dir/display" 2>"$xvfb_dir/log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-640x480x24}" -nolisten tcp 3>"$xvfb_dir/display" 2>"$xvfb_dir/log" &
     xvfb_pid=$!
     # Xvfb writes the display number, ending in a newline, once it accepts clients.
     local tries
