@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure run test sanitize golden contact-sheet programme-sheet clean
+.PHONY: all setup configure run test sanitize bench golden contact-sheet programme-sheet clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -29,6 +29,11 @@ sanitize: setup
 
 clean:
 	rm -rf $(BUILD)
+
+# Speed figures of the heavy steps on the headless backend (llvmpipe): for comparing changes on one
+# machine, never pass or fail.
+bench: all
+	$(BUILD)/bench/tarvo_bench
 
 # Renders the reference frames of the golden tests anew; look at tests/golden/*.png before committing.
 golden: all
