@@ -8,7 +8,7 @@
 #   (WORK_DIR keeps the wine prefix between runs, the screenshots and each run's output)
 set -u
 exe=$(realpath "$1")
-work=$2
+work=$(realpath -m "$2")  # wine wants an absolute prefix
 . "$(cd "$(dirname "$0")" && pwd)/../sdl/xvfb.sh"
 
 title='Tarvo - Brunelak 2001'
