@@ -1,6 +1,7 @@
 #include "IcoFile.h"
 
 #include "Bytes.h"
+#include "TgaFile.h"
 
 namespace assets {
 
@@ -23,14 +24,7 @@ void image(ByteWriter& out, const Picture& p) {
     out.u32(0);  // BI_RGB
     out.u32(uint32_t(imageBytes(p) - 40));
     for (int i = 0; i < 4; ++i) out.u32(0);
-    for (int y = p.height - 1; y >= 0; --y)
-        for (int x = 0; x < p.width; ++x) {
-            const Rgb& c = p.at(x, y);
-            out.u8(toByte(c.b));
-            out.u8(toByte(c.g));
-            out.u8(toByte(c.r));
-            out.u8(toByte(p.alpha[size_t(y) * p.width + x]));
-        }
+    writeBgraBottomUp(out, p);
     for (int y = p.height - 1; y >= 0; --y) {
         std::vector<uint8_t> row(maskRowBytes(p.width), 0);
         for (int x = 0; x < p.width; ++x)

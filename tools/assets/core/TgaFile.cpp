@@ -23,18 +23,6 @@ void header(ByteWriter& out, int width, int height) {
     out.u8(0x08);
 }
 
-// Blue, green, red, alpha per pixel, bottom row first.
-void pixels(ByteWriter& out, const Picture& p) {
-    for (int y = p.height - 1; y >= 0; --y)
-        for (int x = 0; x < p.width; ++x) {
-            const Rgb& c = p.at(x, y);
-            out.u8(toByte(c.b));
-            out.u8(toByte(c.g));
-            out.u8(toByte(c.r));
-            out.u8(toByte(p.alpha[size_t(y) * p.width + x]));
-        }
-}
-
 void footer(ByteWriter& out, uint32_t extensionOffset, uint32_t developerOffset) {
     out.u32(extensionOffset);
     out.u32(developerOffset);
@@ -46,7 +34,7 @@ void footer(ByteWriter& out, uint32_t extensionOffset, uint32_t developerOffset)
 std::vector<uint8_t> encodeTga(const Picture& picture) {
     ByteWriter out;
     header(out, picture.width, picture.height);
-    pixels(out, picture);
+    writeBgraBottomUp(out, picture);
     footer(out, 0, 0);
     return out.bytes;
 }
@@ -54,7 +42,7 @@ std::vector<uint8_t> encodeTga(const Picture& picture) {
 std::vector<uint8_t> encodeTga(const Picture& picture, const TgaExtension& ext) {
     ByteWriter out;
     header(out, picture.width, picture.height);
-    pixels(out, picture);
+    writeBgraBottomUp(out, picture);
 
     const size_t stampBytes = 2 + size_t(kTgaStampSize) * kTgaStampSize * 4;
     const size_t trailer = 12 + kTgaExtensionSize + size_t(picture.height) * 4 + stampBytes + kTgaFooterSize;
@@ -102,11 +90,22 @@ std::vector<uint8_t> encodeTga(const Picture& picture, const TgaExtension& ext) 
     ByteWriter stamp;
     stamp.u8(kTgaStampSize);
     stamp.u8(kTgaStampSize);
-    pixels(stamp, downsample(picture, kTgaStampSize, kTgaStampSize));
+    writeBgraBottomUp(stamp, downsample(picture, kTgaStampSize, kTgaStampSize));
     out.append(stamp.bytes);
 
     footer(out, uint32_t(extensionOffset), uint32_t(directoryOffset));
     return out.bytes;
+}
+
+void writeBgraBottomUp(ByteWriter& out, const Picture& p) {
+    for (int y = p.height - 1; y >= 0; --y)
+        for (int x = 0; x < p.width; ++x) {
+            const Rgb& c = p.at(x, y);
+            out.u8(toByte(c.b));
+            out.u8(toByte(c.g));
+            out.u8(toByte(c.r));
+            out.u8(toByte(p.alpha[size_t(y) * p.width + x]));
+        }
 }
 
 }  // namespace assets

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Bytes.h"
 #include "Picture.h"
 
 namespace assets {
@@ -29,5 +30,9 @@ std::vector<uint8_t> encodeTga(const Picture& picture);
 // With an extension area, a scan-line table, a postage stamp and a developer area holding one
 // note; throws when they do not fit in extension.fileSize.
 std::vector<uint8_t> encodeTga(const Picture& picture, const TgaExtension& extension);
+
+// Blue, green, red, alpha per pixel, bottom row first: the layout of the TGA files and of the
+// icon's bitmaps.
+void writeBgraBottomUp(ByteWriter& out, const Picture& picture);
 
 }  // namespace assets
