@@ -10,14 +10,16 @@
 //  [x] message boxes, written to stderr when none can be shown (SdlMessageBox.cpp)
 //  [x] audio output: stereo signed 16-bit pulled through SDL's callback (SdlAudio.cpp)
 //  [x] counter, embedded resources; the screen saver stays off while video runs (SDL's default)
+//  [x] the window icon from the class's icon resource (SdlIcon.cpp)
 // Lacks:
 //  [ ] several windows at once; pixel formats other than the one above (its index is always 1)
-//  [ ] the window icon, WM_ACTIVATE, character messages, the mouse
+//  [ ] WM_ACTIVATE, character messages, the mouse
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/WindowMessages.h"
 #include "platform/portable/PortableWindowing.h"
+#include "platform/sdl/SdlIcon.h"
 #include "platform/sdl/SdlState.h"
 #include "resources/EmbeddedResources.h"
 
@@ -26,6 +28,7 @@ namespace {
 constexpr int theOnlyPixelFormat = 1;
 
 portable::WindowClass windowClass;
+int classIconId = 0;  // the resource of the class's icon
 sdl::OpenWindow theWindow;
 
 // The mode changeDisplayMode granted; full-screen windows take it.
@@ -89,8 +92,9 @@ namespace platform {
 // --- window class, display mode, cursor ---------------------------------------------------
 
 bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId) {
-    (void)iconResourceId;
-    return sdl::ensureVideo() && windowClass.registerClass(className, proc);
+    if (!sdl::ensureVideo() || !windowClass.registerClass(className, proc)) return false;
+    classIconId = iconResourceId;
+    return true;
 }
 
 bool unregisterWindowClass(const char* className) { return windowClass.unregisterClass(className); }
@@ -139,6 +143,7 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
         SDL_DestroyWindow(window);
         return nullptr;
     }
+    sdl::setWindowIcon(window, classIconId);
     theWindow = {window, proc};
     const WindowHandle handle = sdl::handleOf(window);
     proc(handle, WM_SIZE, 0, sdl::drawableSizeParam(window));
