@@ -10,6 +10,7 @@ program=$1
 wm_probe=$2
 work=$3
 . "$(cd "$(dirname "$0")" && pwd)/../sdl/xvfb.sh"
+. "$(cd "$(dirname "$0")" && pwd)/../support/demo_harness.sh"
 
 title='Tarvo - Brunelak 2001'
 case_name=""
@@ -19,29 +20,10 @@ requests_before=0  # lines in the probe's log before this case's run
 window=""
 failed_cases=()
 
-# X clients too, so that nothing can hang the test.
-bounded() { timeout -s KILL 10 "$@"; }
-
 fail() {
     echo "FAIL [$case_name]: $*" >&2
     echo "--- tarvo output (last lines of $work/$case_name.log):" >&2
     tail -n 20 "$work/$case_name.log" >&2 2>/dev/null
-    return 1
-}
-
-alive() { kill -0 "$demo_pid" 2>/dev/null; }
-
-alive_word() { alive && echo running || echo gone; }
-
-# Polls "$@" ten times a second for up to $1 seconds while the demo runs.
-poll() {
-    local seconds=$1
-    shift
-    for _ in $(seq $((seconds * 10))); do
-        "$@" && return 0
-        alive || return 1
-        sleep 0.1
-    done
     return 1
 }
 

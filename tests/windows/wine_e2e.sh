@@ -10,6 +10,7 @@ set -u
 exe=$(realpath "$1")
 work=$(realpath -m "$2")  # wine wants an absolute prefix
 . "$(cd "$(dirname "$0")" && pwd)/../sdl/xvfb.sh"
+. "$(cd "$(dirname "$0")" && pwd)/../support/demo_harness.sh"
 
 title='Tarvo - Brunelak 2001'
 question='The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode Instead?'
@@ -29,29 +30,13 @@ demo_pid=""
 window=""
 failed_cases=()
 
-# X clients and wine's tools too, so that nothing can hang the test.
-bounded() { timeout -s KILL 20 "$@"; }
+# Wine's tools are slower to answer than X clients.
+bounded_seconds=20
 
 fail() {
     echo "FAIL [$case_name]: $*" >&2
     echo "--- wine output (last lines of $work/$case_name.log):" >&2
     grep -v '^ALSA lib' "$work/$case_name.log" 2>/dev/null | tail -n 20 >&2
-    return 1
-}
-
-alive() { kill -0 "$demo_pid" 2>/dev/null; }
-
-alive_word() { alive && echo running || echo gone; }
-
-# Polls "$@" ten times a second for up to $1 seconds while the demo runs.
-poll() {
-    local seconds=$1 tries
-    shift
-    for tries in $(seq $((seconds * 10))); do
-        "$@" && return 0
-        alive || return 1
-        sleep 0.1
-    done
     return 1
 }
 
