@@ -59,20 +59,26 @@ int main(int argc, char** argv) {
     size_t next = 0;
     int32_t nextProgressMs = progressEveryMs;
     bool failed = false;
-    headless::onPresent([&](int64_t) {
+    const auto save = [&](const std::string& name) {
+        const std::string path = options.outDir + "/" + name + ".png";
+        if (writeFrame(*demo.window, path)) return;
+        std::fprintf(stderr, "tarvo-capture: cannot write %s\n", path.c_str());
+        failed = true;
+    };
+    headless::onPresent([&](int64_t frame) {
         const int32_t now = demo.timer->elapsedMs() + demo.offsetMs;
-        for (; next < options.times.size() && options.times[next] <= now; ++next) {
-            const std::string path = options.outDir + "/" + std::to_string(options.times[next]) + ".png";
-            if (!writeFrame(*demo.window, path)) {
-                std::fprintf(stderr, "tarvo-capture: cannot write %s\n", path.c_str());
-                failed = true;
-            }
+        if (options.allFrames) {
+            char number[24];
+            std::snprintf(number, sizeof number, "%06lld", static_cast<long long>(frame));
+            save(number);
         }
+        for (; next < options.times.size() && options.times[next] <= now; ++next)
+            save(std::to_string(options.times[next]));
         if (now >= nextProgressMs) {
             std::fprintf(stderr, "tarvo-capture: %d s\n", now / 1000);
             nextProgressMs = (now / progressEveryMs + 1) * progressEveryMs;
         }
-        if (next == options.times.size() || failed) platform::postQuitMessage(0);
+        if ((!options.allFrames && next == options.times.size()) || failed) platform::postQuitMessage(0);
     });
     const int32_t exitCode = demo.run(0);
     for (; next < options.times.size(); ++next)

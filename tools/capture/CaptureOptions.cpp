@@ -5,12 +5,13 @@
 #include <sstream>
 
 const char* const captureUsage =
-    "usage: tarvo-capture --at T1,T2,... [--out DIR] [--fps N] [--size WxH] [--overlay]\n"
+    "usage: tarvo-capture --at T1,T2,... | --all-frames [--out DIR] [--fps N] [--size WxH] [--overlay]\n"
     "                     [--scene NAME [--length MS]] [--audio FILE.wav]\n"
     "       tarvo-capture --scene list\n"
     "Plays the programme on a virtual clock and writes, for each timeline time T (ms), the first\n"
     "frame presented at or after T as DIR/T.png. --scene plays the scene class of that display\n"
-    "name alone, from 0 to MS (10000 by default); --audio writes the soundtrack of the frames played.\n";
+    "name alone, from 0 to MS (10000 by default); --all-frames writes every frame, numbered, to the\n"
+    "end; --audio writes the soundtrack of the frames played, for putting the two together as video.\n";
 
 namespace {
 
@@ -47,8 +48,8 @@ bool parseSize(const std::string& size, int32_t& width, int32_t& height) {
 bool parseCaptureOptions(int argc, const char* const* argv, CaptureOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        if (option == "--overlay") {
-            options.overlay = true;
+        if (option == "--overlay" || option == "--all-frames") {
+            (option == "--overlay" ? options.overlay : options.allFrames) = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -80,8 +81,8 @@ bool parseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
             return false;
         }
     }
-    if (options.times.empty() && options.scene != "list") {
-        error = "--at is required";
+    if (options.times.empty() && !options.allFrames && options.scene != "list") {
+        error = "--at or --all-frames is required";
         return false;
     }
     return true;

@@ -11,6 +11,7 @@ struct CaptureOptions {
     int32_t width = 640;
     int32_t height = 480;
     bool overlay = false;
+    bool allFrames = false;   // every frame presented, as DIR/000000.png, DIR/000001.png, ...
     std::string scene;        // one scene class alone instead of the programme; "list" lists them
     int32_t lengthMs = 10000; // of the one scene
     std::string audioPath;    // where to write the soundtrack as heard, if anywhere
