@@ -1,8 +1,9 @@
 #include "tools/capture/CaptureOptions.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
+
+#include "runtime/OptionValues.h"
 
 const char* const captureUsage =
     "usage: tarvo-capture --at T1,T2,... | --all-frames [--out DIR] [--fps N] [--size WxH] [--overlay]\n"
@@ -15,32 +16,17 @@ const char* const captureUsage =
 
 namespace {
 
-bool parseInt(const std::string& text, int32_t low, int32_t high, int32_t& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    const long parsed = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || parsed < low || parsed > high) return false;
-    value = static_cast<int32_t>(parsed);
-    return true;
-}
-
 bool parseTimes(const std::string& list, std::vector<int32_t>& times) {
     std::istringstream items(list);
     std::string item;
     while (std::getline(items, item, ',')) {
         int32_t time = 0;
-        if (!parseInt(item, 0, 24 * 60 * 60 * 1000, time)) return false;
+        if (!cli::parseInteger(item, 0, 24 * 60 * 60 * 1000, time)) return false;
         times.push_back(time);
     }
     std::sort(times.begin(), times.end());
     times.erase(std::unique(times.begin(), times.end()), times.end());
     return !times.empty();
-}
-
-bool parseSize(const std::string& size, int32_t& width, int32_t& height) {
-    const auto x = size.find('x');
-    return x != std::string::npos && parseInt(size.substr(0, x), 1, 8192, width) &&
-           parseInt(size.substr(x + 1), 1, 8192, height);
 }
 
 }  // namespace
@@ -63,13 +49,13 @@ bool parseCaptureOptions(int argc, const char* const* argv, CaptureOptions& opti
         else if (option == "--out")
             options.outDir = value;
         else if (option == "--fps")
-            valid = parseInt(value, 1, 1000, options.fps);
+            valid = cli::parseInteger(value, 1, 1000, options.fps);
         else if (option == "--size")
-            valid = parseSize(value, options.width, options.height);
+            valid = cli::parseSize(value, 8192, options.width, options.height);
         else if (option == "--scene")
             options.scene = value;
         else if (option == "--length")
-            valid = parseInt(value, 1, 24 * 60 * 60 * 1000, options.lengthMs);
+            valid = cli::parseInteger(value, 1, 24 * 60 * 60 * 1000, options.lengthMs);
         else if (option == "--audio")
             options.audioPath = value;
         else {
