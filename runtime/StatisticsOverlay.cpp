@@ -18,6 +18,11 @@ void queueAt(TextConsole& console, int32_t y, Colour colour, const char* format,
     console.queueLine(0, y, colour.r, colour.g, colour.b, format, args...);
 }
 
+// A fixed line is text, not a format: it goes through "%s", so no format is ever built from data.
+void queueAt(TextConsole& console, int32_t y, Colour colour, const char* text) {
+    console.queueLine(0, y, colour.r, colour.g, colour.b, "%s", text);
+}
+
 }  // namespace
 
 void queueSceneRow(TextConsole& console, int32_t k, const Scene& scene, int32_t countMs) {
