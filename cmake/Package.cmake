@@ -11,8 +11,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Not games: that section wants the programs in /usr/games, off root's and sudo's PATH.
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Every dependency comes from the shared libraries the programs link (dpkg-shlibdeps).
+# The dependencies come from the shared libraries the programs link (dpkg-shlibdeps), but for
+# libGL.so.1, which SDL loads at run time to make the window's OpenGL context on X11.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "real-time audiovisual demo")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tarvo plays a fixed 155-second programme of animated 3-D scenes drawn with
 OpenGL, to a tracker-module soundtrack: a flight through a lit tunnel,

@@ -13,8 +13,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
     fail "package, version or architecture wrong: $(field Package) $(field Version) $(field Architecture)"
 [ "$(field Section) $(field Priority)" = "video optional" ] || fail "section or priority wrong"
 dpkg-deb --info "$deb" | grep -q '^ Description: real-time audiovisual demo$' || fail "the synopsis is wrong"
-for library in libsdl2-2.0-0 libopenmpt0 libpng16-16 libegl1 libc6; do
-    grep -q "\b$library\b" <<<"$(field Depends)" || fail "Depends lacks $library: $(field Depends)"
+for library in libsdl2-2.0-0 libopenmpt0 libpng16-16 libegl1 libgl1 libc6; do
+    grep -Eq "(^|[,|] *)$library( |,|\$)" <<<"$(field Depends)" || fail "Depends lacks $library: $(field Depends)"
 done
 [ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep . | sort | tr '\n' ' ')" = "control md5sums " ] ||
     fail "the control archive holds more than control and md5sums"
