@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure run test sanitize bench golden contact-sheet programme-sheet clean
+.PHONY: all setup configure run test sanitize bench golden contact-sheet programme-sheet clean install deb
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -63,7 +63,8 @@ windows: configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@mkdir -p dist
 	cp $(WINDOWS_BUILD)/platform/win32/tarvo.exe dist/tarvo.exe
-	sed 's/$$/\r/' platform/win32/README.txt >$(WINDOWS_BUILD)/README.txt
+	sed -e "s/@VERSION@/$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(WINDOWS_BUILD)/CMakeCache.txt)/" -e 's/$$/\r/' \
+	  platform/win32/README.txt >$(WINDOWS_BUILD)/README.txt
 	rm -f dist/tarvo-windows.zip
 	zip -jqX dist/tarvo-windows.zip dist/tarvo.exe $(WINDOWS_BUILD)/README.txt
 
@@ -71,3 +72,30 @@ windows: configure
 test-windows: windows
 	tests/windows/check_imports.sh dist/tarvo.exe
 	tests/windows/wine_e2e.sh dist/tarvo.exe $(WINDOWS_BUILD)/wine-test
+
+# Installs tarvo, tarvo-capture, the desktop entry, icon, metadata and manual pages under PREFIX
+# (below DESTDIR when set): sudo make install, or make install PREFIX=$HOME/.local.
+PREFIX ?= /usr/local
+INSTALLED = tarvo tarvo-capture tarvo_linux_files
+
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target $(INSTALLED)
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# dist/tarvo_VERSION_amd64.deb: a Release build with Debian's hardening flags, packaged by CPack
+# from the same install rules; neither the package nor `make install` needs the tests built.
+# -Werror=format-security is dropped: the overlay passes its literal formats through a template.
+DEB_BUILD = $(BUILD)/deb
+deb: export DEB_CFLAGS_MAINT_STRIP = -Werror=format-security
+deb: export DEB_CXXFLAGS_MAINT_STRIP = -Werror=format-security
+
+deb: setup
+	@cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	  -DCMAKE_C_FLAGS="$$(dpkg-buildflags --get CFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+	cmake --build $(DEB_BUILD) -j $(JOBS) --target $(INSTALLED)
+	rm -rf $(DEB_BUILD)/packages
+	cd $(DEB_BUILD) && cpack -B packages
+	@mkdir -p dist
+	cp $(DEB_BUILD)/packages/tarvo_*.deb dist/

@@ -10,6 +10,7 @@ packages=(
   libpng-dev zlib1g-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
+  dpkg-dev lintian desktop-file-utils appstream man-db mandoc
 )
 
 missing=()
