@@ -49,23 +49,6 @@ protected:
 
 using Labels = std::vector<std::string>;
 
-TEST(PtrList, AppendsInOrderAndClearsToEmpty) {
-    int a = 1, b = 2;
-    PtrList list;
-    list.append(&a);
-    list.append(&b);
-    ASSERT_EQ(list.count, 2);
-    EXPECT_EQ(list.head->data, &a);
-    EXPECT_EQ(list.head->next, list.tail);
-    EXPECT_EQ(list.tail->data, &b);
-    EXPECT_EQ(list.tail->next, nullptr);
-    list.clear();
-    EXPECT_EQ(list.head, nullptr);
-    EXPECT_EQ(list.tail, nullptr);
-    EXPECT_EQ(list.count, 0);
-    EXPECT_EQ(a + b, 3);  // the elements are untouched
-}
-
 TEST_F(SceneTimelineTest, IntervalsIncludeTheStartAndExcludeTheEndAndComeInOrderOfAddition) {
     schedule("Lightball", 65000, 134000);
     schedule("Flares", 39500, 70000);
