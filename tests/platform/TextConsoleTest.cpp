@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(TextConsoleTest, GlyphsAdvanceTwelvePixelsAndCoverSixteen) {
-    useFont({{'A', 255}, {'B', 255}});
+    useFont({{'A', 255}, {'B', 255}, {0xDB, 255}, {'\n', 255}});
     clearFrame();
     glColor3f(1, 1, 1);
     console.drawText(0, 0, "%s", "AB");
@@ -60,12 +60,8 @@ TEST_F(TextConsoleTest, GlyphsAdvanceTwelvePixelsAndCoverSixteen) {
     EXPECT_TRUE(lit(26, 14));  // B's cell reaches x 28
     EXPECT_FALSE(lit(29, 8));
     EXPECT_FALSE(lit(8, 17));  // the glyphs are 16 rows high
-}
 
-TEST_F(TextConsoleTest, HighCodesAndNewlinesDrawTheirOwnGlyphs) {
-    useFont({{0xDB, 255}, {'\n', 255}});
-    clearFrame();
-    glColor3f(1, 1, 1);
+    // High codes and newlines draw their own glyphs.
     console.drawText(100, 200, "\xDB\n\xDB");
     EXPECT_TRUE(lit(102, 202));
     EXPECT_TRUE(lit(114, 202));  // the newline glyph, on the same line
@@ -149,20 +145,15 @@ TEST_F(TextConsoleTest, LongTextIsCutAndAMissingFontDrawsNothing) {
     glColor3f(1, 1, 1);
     console.drawText(0, 0, "xxxx");
     EXPECT_FALSE(lit(2, 2));
-    console.shutdown();
-    EXPECT_FALSE(console.loaded);
-}
-
-TEST_F(TextConsoleTest, ReleasingTheFontLeavesOtherDisplayListsAlone) {
-    headless::setResource(TextConsole::fontResourceId, {});
+    // Releasing the font that made no lists leaves the scenes' lists alone.
     const GLuint sceneList = glGenLists(1);
     glNewList(sceneList, GL_COMPILE);
     glEndList();
-    console.loadFont();  // no font: buildFont makes no lists
-    console.buildFont();
     console.releaseFont();
     EXPECT_TRUE(glIsList(sceneList));
     EXPECT_EQ(console.listBase, -1);
+    console.shutdown();
+    EXPECT_FALSE(console.loaded);
 }
 
 }  // namespace
