@@ -16,8 +16,10 @@ configure: setup
 run: all
 	$(BUILD)/runtime/tarvo
 
+# Each pass ends with its ten slowest tests, so that a test that grows is noticed.
 test: all
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS); status=$$?; \
+	  $(CURDIR)/tests/slowest-tests.sh . release; exit $$status
 	$(MAKE) sanitize
 
 # The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -25,7 +27,8 @@ sanitize: setup
 	@cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON >/dev/null
 	cmake --build $(BUILD)/sanitize -j $(JOBS)
 	cd $(BUILD)/sanitize && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS); status=$$?; \
+	  $(CURDIR)/tests/slowest-tests.sh . sanitize; exit $$status
 
 clean:
 	rm -rf $(BUILD)

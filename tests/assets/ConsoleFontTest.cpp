@@ -3,6 +3,7 @@
 // (alpha 0.3), one glyph every 12 pixels.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <vector>
 
@@ -35,12 +36,11 @@ bool isBlankCode(int code) {
 }
 
 TEST(ConsoleFont, IsWhiteOnBlackWithZeroAlpha) {
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x) {
-            ASSERT_EQ(font().alpha(x, y), 0);
-            ASSERT_EQ(font().red(x, y), font().green(x, y));
-            ASSERT_EQ(font().red(x, y), font().blue(x, y));
-        }
+    font().forEach([](int x, int y) {
+        ASSERT_EQ(font().alpha(x, y), 0);
+        ASSERT_EQ(font().red(x, y), font().green(x, y));
+        ASSERT_EQ(font().red(x, y), font().blue(x, y));
+    });
 }
 
 TEST(ConsoleFont, BlankCellsAreEmptyAndAllOthersHaveAGlyph) {
@@ -64,8 +64,7 @@ TEST(ConsoleFont, NoGlyphReachesBeyondTheFourteenthColumn) {
 
 TEST(ConsoleFont, LettersAndDigitsKeepApartAtTheTwelvePixelAdvance) {
     for (int code = 33; code < 127; ++code) {
-        const bool alnum = (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-        if (alnum) {
+        if (std::isalnum(code)) {
             EXPECT_EQ(inkCount(code, 12, 0, kCell, kCell), 0) << char(code);
         }
     }

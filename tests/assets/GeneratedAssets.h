@@ -33,6 +33,12 @@ struct TgaView {
     uint8_t green(int x, int y) const { return pixel(x, y)[1]; }
     uint8_t blue(int x, int y) const { return pixel(x, y)[0]; }
     uint8_t alpha(int x, int y) const { return pixel(x, y)[3]; }
+    // Calls f(x, y) for every pixel, row by row from the top.
+    template <class F>
+    void forEach(F f) const {
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x) f(x, y);
+    }
 
     const Bytes& bytes;
 };

@@ -1,6 +1,7 @@
 // Headless windows, message queue, message boxes, failing steps and reset.
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,12 +24,10 @@ TEST_F(HeadlessWindows, WindowedFrameIsAddedAndRemovedSoTheClientAreaIsAsAsked) 
     EXPECT_EQ(headless::calls().back(), "createWindow Windowed 656x519");
     // The size notification comes from inside createWindow, before anything is dispatched.
     ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].window, window);
-    EXPECT_EQ(received[0].message, WM_SIZE);
-    EXPECT_EQ(received[0].lParam, sizeParam(640, 480));
+    EXPECT_EQ(std::tie(received[0].window, received[0].message, received[0].lParam),
+              std::make_tuple(window, WM_SIZE, sizeParam(640, 480)));
     const headless::WindowRecord record = headless::openWindows().at(0);
-    EXPECT_EQ(record.clientWidth, 640);
-    EXPECT_EQ(record.clientHeight, 480);
+    EXPECT_EQ(std::make_pair(record.clientWidth, record.clientHeight), std::make_pair(640, 480));
 }
 
 TEST_F(HeadlessWindows, ScriptedInputArrivesAtItsFrameInOrderAfterPostedMessages) {
@@ -87,9 +86,9 @@ TEST_F(HeadlessWindows, MessageBoxesAreRecordedAndAnsweredFromTheScript) {
     EXPECT_NE(printed.find("message box [ERROR]: Window Creation Error.\n"), std::string::npos);
     const auto& boxes = headless::messageBoxes();
     ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].text, "Use Windowed Mode Instead?");
-    EXPECT_EQ(boxes[0].caption, "ERROR");
-    EXPECT_EQ(boxes[0].style, MB_YESNO | MB_ICONEXCLAMATION);
+    const headless::MessageBoxRecord& first = boxes[0];
+    EXPECT_EQ(std::tie(first.text, first.caption, first.style, first.answer),
+              std::make_tuple("Use Windowed Mode Instead?", "ERROR", MB_YESNO | MB_ICONEXCLAMATION, IDYES));
     EXPECT_EQ(boxes[1].answer, IDNO);
     EXPECT_EQ(headless::calls().back(), "messageBox [ERROR]: Window Creation Error.");
 }

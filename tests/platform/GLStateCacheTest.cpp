@@ -38,19 +38,6 @@ TEST_F(GLStateCacheTest, OnlyChangesReachGL) {
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
 }
 
-TEST_F(GLStateCacheTest, PairsKeepTheOrderOfFirstUse) {
-    disableCap(GL_LIGHTING);
-    disableCap(GL_DEPTH_TEST);
-    enableCap(GL_ALPHA_TEST);
-    ASSERT_EQ(glStateCache.count, 3);
-    EXPECT_EQ(glStateCache.entries[0].capability, GL_LIGHTING);
-    EXPECT_EQ(glStateCache.entries[0].enabled, 0);
-    EXPECT_EQ(glStateCache.entries[1].capability, GL_DEPTH_TEST);
-    EXPECT_EQ(glStateCache.entries[1].enabled, 0);
-    EXPECT_EQ(glStateCache.entries[2].capability, GL_ALPHA_TEST);
-    EXPECT_EQ(glStateCache.entries[2].enabled, 1);
-}
-
 TEST_F(GLStateCacheTest, ResetForgetsSoTheNextSwitchReachesGL) {
     enableCap(GL_BLEND);
     resetCaps();

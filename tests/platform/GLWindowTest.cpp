@@ -5,9 +5,11 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "platform/GL.h"
 #include "platform/WindowMessages.h"
+#include "tests/support/GLProbe.h"
 #include "tests/support/HeadlessWindow.h"
 
 namespace {
@@ -42,6 +44,7 @@ struct CreateFailure {
     Names tearDown;  // what runs after the failing step, in order
 };
 
+// An unregistered class has nothing to tear down: its failure is the only call after it.
 TEST_F(GLWindowTest, EveryCreateFailureTearsDownThenTellsTheUser) {
     const Names fromWindow = {"restoreDisplayMode", "showCursor", "unregisterWindowClass", "messageBox"};
     const Names fromDevice = {"restoreDisplayMode", "showCursor", "destroyWindow", "unregisterWindowClass",
@@ -50,7 +53,8 @@ TEST_F(GLWindowTest, EveryCreateFailureTearsDownThenTellsTheUser) {
                               "unregisterWindowClass", "messageBox"};
     const Names fromContext = {"restoreDisplayMode", "showCursor", "makeCurrent", "deleteGLContext",
                                "releaseDeviceContext", "destroyWindow", "unregisterWindowClass", "messageBox"};
-    const std::array<CreateFailure, 6> failures = {{
+    const std::array<CreateFailure, 7> failures = {{
+        {headless::Step::RegisterClass, "Failed To Register The Window Class.", {"registerWindowClass", "messageBox"}},
         {headless::Step::CreateWindow, "Window Creation Error.", fromWindow},
         {headless::Step::GetDeviceContext, "Can't Create A GL Device Context.", fromDevice},
         {headless::Step::ChoosePixelFormat, "Can't Find A Suitable PixelFormat.", fromFormat},
@@ -74,14 +78,6 @@ TEST_F(GLWindowTest, EveryCreateFailureTearsDownThenTellsTheUser) {
         EXPECT_EQ(window->deviceContext, nullptr);
         EXPECT_EQ(window->renderContext, nullptr);
     }
-}
-
-TEST_F(GLWindowTest, AnUnregisteredClassTearsDownNothing) {
-    headless::failStep(headless::Step::RegisterClass);
-    EXPECT_FALSE(createFullScreen());
-    EXPECT_EQ(callNames(), (Names{"registerWindowClass", "messageBox"}));
-    EXPECT_EQ(lastBox().text, "Failed To Register The Window Class.");
-    EXPECT_EQ(lastBox().caption, "ERROR");
 }
 
 TEST_F(GLWindowTest, TheFullScreenQuestionAnsweredYesGoesOnWindowed) {
@@ -151,35 +147,19 @@ TEST_F(GLWindowTest, LongTitlesAreCutToTheField) {
 
 TEST_F(GLWindowTest, StartSetsTheDefaultState) {
     openWindow();
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_COLOR_MATERIAL));
+    for (GLenum cap : {GL_TEXTURE_2D, GL_DEPTH_TEST, GL_BLEND, GL_COLOR_MATERIAL}) EXPECT_TRUE(glIsEnabled(cap)) << cap;
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    GLint value = 0;
-    glGetIntegerv(GL_SHADE_MODEL, &value);
-    EXPECT_EQ(value, GL_SMOOTH);
-    glGetIntegerv(GL_DEPTH_FUNC, &value);
-    EXPECT_EQ(value, GL_LEQUAL);
-    glGetIntegerv(GL_BLEND_SRC, &value);
-    EXPECT_EQ(value, GL_SRC_ALPHA);
-    glGetIntegerv(GL_BLEND_DST, &value);
-    EXPECT_EQ(value, GL_ONE);
-    glGetIntegerv(GL_COLOR_MATERIAL_PARAMETER, &value);
-    EXPECT_EQ(value, GL_AMBIENT_AND_DIFFUSE);
-    glGetIntegerv(GL_PERSPECTIVE_CORRECTION_HINT, &value);
-    EXPECT_EQ(value, GL_NICEST);
+    const std::pair<GLenum, GLint> state[] = {
+        {GL_SHADE_MODEL, GL_SMOOTH},  {GL_DEPTH_FUNC, GL_LEQUAL},
+        {GL_BLEND_SRC, GL_SRC_ALPHA}, {GL_BLEND_DST, GL_ONE},
+        {GL_MATRIX_MODE, GL_MODELVIEW}, {GL_COLOR_MATERIAL_PARAMETER, GL_AMBIENT_AND_DIFFUSE},
+        {GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST}};
+    for (const auto& [name, value] : state) EXPECT_EQ(probe::integer(name), value) << name;
     GLfloat shininess = 0;
     glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
     EXPECT_EQ(shininess, 128.0f);
-    glGetIntegerv(GL_MATRIX_MODE, &value);
-    EXPECT_EQ(value, GL_MODELVIEW);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 640);
-    EXPECT_EQ(viewport[3], 480);
-    GLdouble projection[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_EQ(probe::floats(GL_VIEWPORT, 4), (std::vector<float>{0, 0, 640, 480}));
+    const std::vector<float> projection = probe::floats(GL_PROJECTION_MATRIX);
     EXPECT_NEAR(projection[5] / projection[0], 640.0 / 480.0, 1e-6);  // aspect
     EXPECT_NEAR(projection[5], 1.0 / std::tan(22.5 * M_PI / 180.0), 1e-6);  // 45 degrees high
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
@@ -190,10 +170,7 @@ TEST_F(GLWindowTest, ASizeOfHeightZeroBecomesOne) {
     windowProc(window->windowHandle, WM_SIZE, 0, sizeParam(320, 0));
     EXPECT_EQ(window->width, 320);
     EXPECT_EQ(window->height, 1);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 320);
-    EXPECT_EQ(viewport[3], 1);
+    EXPECT_EQ(probe::floats(GL_VIEWPORT, 4), (std::vector<float>{0, 0, 320, 1}));
 }
 
 TEST_F(GLWindowTest, TheWindowProcedureRecordsKeysSizeAndClose) {
@@ -274,8 +251,7 @@ TEST_F(GLWindowTest, AfterASwapTheFrameStillHoldsThePreviousPicture) {
     EXPECT_EQ(headless::framesPresented(), 2);
 
     // The window's own framebuffer received the picture too.
-    GLint scene = 0;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &scene);
+    const GLint scene = probe::integer(GL_FRAMEBUFFER_BINDING);
     glBindFramebuffer(GL_FRAMEBUFFER, windowFramebuffer(window->deviceContext));
     uint8_t shown[4] = {};
     glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, shown);

@@ -1,33 +1,28 @@
 #include "platform/TextConsole.h"
 
+#include <algorithm>
 #include <map>
 
 #include "platform/GL.h"
 #include "platform/GLStateCache.h"
+#include "tests/support/GLProbe.h"
 #include "tests/support/HeadlessWindow.h"
+#include "tests/support/TgaFiles.h"
 
 namespace {
 
 // A 256 x 256 font picture whose cells are blank but for the given codes, each filled with one
 // grey level (the font's shape is in its red channel).
 std::vector<uint8_t> fontWith(const std::map<int, uint8_t>& cells) {
-    std::vector<uint8_t> file(18, 0);
-    file[2] = 2;
-    file[13] = 1;  // width 256
-    file[15] = 1;  // height 256
-    file[16] = 32;
-    file[17] = 0x08;
-    file.resize(18 + 256 * 256 * 4, 0);
+    std::vector<uint8_t> pixels(256 * 256 * 4, 0);
     for (const auto& [code, grey] : cells) {
         // Cell rows are counted from the top of the picture; the file is stored bottom row first.
         const int top = 255 - (code / 16) * 16;
         for (int y = top - 15; y <= top; ++y)
-            for (int x = (code % 16) * 16; x < (code % 16) * 16 + 16; ++x) {
-                uint8_t* pixel = &file[18 + (y * 256 + x) * 4];
-                pixel[0] = pixel[1] = pixel[2] = grey;
-            }
+            for (int x = (code % 16) * 16; x < (code % 16) * 16 + 16; ++x)
+                std::fill_n(&pixels[(y * 256 + x) * 4], 3, grey);
     }
-    return file;
+    return tga::file(2, 256, 256, 32, pixels);
 }
 
 class TextConsoleTest : public HeadlessWindowTest {
@@ -44,12 +39,9 @@ protected:
         console.buildFont();
     }
 
-    // Whether the pixel at (x, y), y counted from the top, is lit.
-    bool lit(int x, int y) {
-        const std::vector<uint8_t> pixels = window->frame().readPixels();
-        const size_t at = (static_cast<size_t>(479 - y) * 640 + x) * 4;
-        return pixels[at] > 0 || pixels[at + 1] > 0 || pixels[at + 2] > 0;
-    }
+    // The pixel at (x, y), y counted from the top, and whether it is lit.
+    probe::Pixels frame() const { return {window->frame().readPixels(), 640}; }
+    bool lit(int x, int y) const { return frame().litAt(x, 479 - y); }
 
     void clearFrame() {
         glClearColor(0, 0, 0, 0);
@@ -60,7 +52,7 @@ protected:
 };
 
 TEST_F(TextConsoleTest, GlyphsAdvanceTwelvePixelsAndCoverSixteen) {
-    useFont({{'A', 255}, {'B', 255}});
+    useFont({{'A', 255}, {'B', 255}, {0xDB, 255}, {'\n', 255}});
     clearFrame();
     glColor3f(1, 1, 1);
     console.drawText(0, 0, "%s", "AB");
@@ -68,12 +60,8 @@ TEST_F(TextConsoleTest, GlyphsAdvanceTwelvePixelsAndCoverSixteen) {
     EXPECT_TRUE(lit(26, 14));  // B's cell reaches x 28
     EXPECT_FALSE(lit(29, 8));
     EXPECT_FALSE(lit(8, 17));  // the glyphs are 16 rows high
-}
 
-TEST_F(TextConsoleTest, HighCodesAndNewlinesDrawTheirOwnGlyphs) {
-    useFont({{0xDB, 255}, {'\n', 255}});
-    clearFrame();
-    glColor3f(1, 1, 1);
+    // High codes and newlines draw their own glyphs.
     console.drawText(100, 200, "\xDB\n\xDB");
     EXPECT_TRUE(lit(102, 202));
     EXPECT_TRUE(lit(114, 202));  // the newline glyph, on the same line
@@ -90,12 +78,8 @@ TEST_F(TextConsoleTest, TheAlphaTestKeepsTexelsOfAtLeastThreeTenths) {
     console.drawText(100, 0, "B");
     EXPECT_TRUE(lit(8, 8));
     EXPECT_FALSE(lit(108, 8));
-    GLint function = 0;
-    GLfloat reference = 0;
-    glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
-    glGetFloatv(GL_ALPHA_TEST_REF, &reference);
-    EXPECT_EQ(function, GL_GEQUAL);
-    EXPECT_FLOAT_EQ(reference, 0.3f);
+    EXPECT_EQ(probe::integer(GL_ALPHA_TEST_FUNC), GL_GEQUAL);
+    EXPECT_FLOAT_EQ(probe::floats(GL_ALPHA_TEST_REF, 1)[0], 0.3f);
 }
 
 TEST_F(TextConsoleTest, DrawingLeavesTheBoundTextureAndMatricesAlone) {
@@ -103,14 +87,10 @@ TEST_F(TextConsoleTest, DrawingLeavesTheBoundTextureAndMatricesAlone) {
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
-    GLdouble before[16], after[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, before);
+    const std::vector<float> before = probe::floats(GL_PROJECTION_MATRIX);
     console.drawText(0, 0, "A");
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(static_cast<GLuint>(bound), texture);
-    glGetDoublev(GL_PROJECTION_MATRIX, after);
-    EXPECT_EQ(std::vector<GLdouble>(before, before + 16), std::vector<GLdouble>(after, after + 16));
+    EXPECT_EQ(static_cast<GLuint>(probe::integer(GL_TEXTURE_BINDING_2D)), texture);
+    EXPECT_EQ(probe::floats(GL_PROJECTION_MATRIX), before);
     EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
@@ -148,10 +128,8 @@ TEST_F(TextConsoleTest, QueuedLinesAreDrawnOnlyInDebugMode) {
     console.debug = true;
     console.queueLine(320, 240, 0, 1, 0, "Q");
     console.flush();
-    const std::vector<uint8_t> pixels = window->frame().readPixels();
-    const size_t at = (static_cast<size_t>(479 - 244) * 640 + 324) * 4;
-    EXPECT_EQ(pixels[at], 0);  // green, as queued
-    EXPECT_EQ(pixels[at + 1], 255);
+    EXPECT_EQ(frame().at(324, 479 - 244)[0], 0);  // green, as queued
+    EXPECT_EQ(frame().at(324, 479 - 244)[1], 255);
 }
 
 TEST_F(TextConsoleTest, LongTextIsCutAndAMissingFontDrawsNothing) {
@@ -167,20 +145,15 @@ TEST_F(TextConsoleTest, LongTextIsCutAndAMissingFontDrawsNothing) {
     glColor3f(1, 1, 1);
     console.drawText(0, 0, "xxxx");
     EXPECT_FALSE(lit(2, 2));
-    console.shutdown();
-    EXPECT_FALSE(console.loaded);
-}
-
-TEST_F(TextConsoleTest, ReleasingTheFontLeavesOtherDisplayListsAlone) {
-    headless::setResource(TextConsole::fontResourceId, {});
+    // Releasing the font that made no lists leaves the scenes' lists alone.
     const GLuint sceneList = glGenLists(1);
     glNewList(sceneList, GL_COMPILE);
     glEndList();
-    console.loadFont();  // no font: buildFont makes no lists
-    console.buildFont();
     console.releaseFont();
     EXPECT_TRUE(glIsList(sceneList));
     EXPECT_EQ(console.listBase, -1);
+    console.shutdown();
+    EXPECT_FALSE(console.loaded);
 }
 
 }  // namespace

@@ -22,15 +22,15 @@ protected:
         HeadlessWindowTest::TearDown();
     }
 
-    static GLint boundTextureFormat() {
-        GLint format = 0;
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
-        return format;
+    // A level-0 parameter of the texture bound now, or of the given id's texture once bound.
+    static GLint bound(GLenum parameter) {
+        GLint value = -1;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, parameter, &value);
+        return value;
     }
-
     GLint formatOf(int32_t id) {
         registry.bindTexture(id);
-        return boundTextureFormat();
+        return bound(GL_TEXTURE_INTERNAL_FORMAT);
     }
 
     static std::string bindOf(int32_t name) {
@@ -65,9 +65,7 @@ TEST_F(TextureRegistryTest, OnlyFlagsOfExactlyOneKeepAlpha) {
     registry.uploadAll();
     EXPECT_EQ(formatOf(117), GL_RGB);
     EXPECT_EQ(formatOf(116), GL_RGB);
-    GLint width = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    EXPECT_EQ(width, 4);
+    EXPECT_EQ(bound(GL_TEXTURE_WIDTH), 4);
 }
 
 TEST_F(TextureRegistryTest, BindingSkipsTheTextureAlreadyBound) {
@@ -104,9 +102,7 @@ TEST_F(TextureRegistryTest, APictureThatCannotBeDecodedKeepsItsNameAndGetsNoPixe
     registry.uploadAll();
     EXPECT_GT(registry.glNameOf(129), 0);
     registry.bindTexture(129);
-    GLint width = -1;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    EXPECT_EQ(width, 0);
+    EXPECT_EQ(bound(GL_TEXTURE_WIDTH), 0);
     EXPECT_EQ(formatOf(117), GL_RGB);
     EXPECT_EQ(registry.findEntry(129)->image, nullptr);
 }
@@ -121,9 +117,7 @@ TEST_F(TextureRegistryTest, ANewContextGetsEveryTextureAgainFromTheResources) {
     headless::setResource(117, tga::filled(8, 8, 1, 2, 3, 4));  // the resource is read afresh
     registry.uploadAll();
     registry.bindTexture(117);
-    GLint width = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    EXPECT_EQ(width, 8);
+    EXPECT_EQ(bound(GL_TEXTURE_WIDTH), 8);
 }
 
 }  // namespace

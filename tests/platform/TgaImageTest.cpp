@@ -7,30 +7,12 @@
 #include <vector>
 
 #include "platform/headless/HeadlessControl.h"
+#include "tests/support/TgaFiles.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-Bytes tgaHeader(uint8_t type, int width, int height, uint8_t depth, uint8_t idLength = 0) {
-    Bytes header(18, 0);
-    header[0] = idLength;
-    header[2] = type;
-    header[12] = width & 0xFF;
-    header[13] = (width >> 8) & 0xFF;
-    header[14] = height & 0xFF;
-    header[15] = (height >> 8) & 0xFF;
-    header[16] = depth;
-    header[17] = 0x08;
-    return header;
-}
-
-Bytes tga(uint8_t type, int width, int height, uint8_t depth, const Bytes& pixels, const Bytes& id = {}) {
-    Bytes file = tgaHeader(type, width, height, depth, static_cast<uint8_t>(id.size()));
-    file.insert(file.end(), id.begin(), id.end());
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
-}
+using tga::Bytes;
+using tga::file;
 
 struct ImageDeleter {
     void operator()(TgaImage* image) const { freeImage(image); }
@@ -46,18 +28,18 @@ Bytes memoryBytes(uint32_t packed) {
 }
 
 TEST(TgaImage, DecodesEachDepthIntoRgbaBytes) {
-    Image image32 = decode(tga(2, 2, 1, 32, {0x10, 0x20, 0x30, 0x40, 1, 2, 3, 4}));
+    Image image32 = decode(file(2, 2, 1, 32, {0x10, 0x20, 0x30, 0x40, 1, 2, 3, 4}));
     ASSERT_TRUE(image32);
     EXPECT_EQ(memoryBytes(image32->pixels[0]), (Bytes{0x30, 0x20, 0x10, 0x40}));
     EXPECT_EQ(memoryBytes(image32->pixels[1]), (Bytes{3, 2, 1, 4}));
     EXPECT_EQ(image32->rowBytes, 8);
 
-    Image image24 = decode(tga(2, 1, 1, 24, {0x10, 0x20, 0x30}));
+    Image image24 = decode(file(2, 1, 1, 24, {0x10, 0x20, 0x30}));
     ASSERT_TRUE(image24);
     EXPECT_EQ(memoryBytes(image24->pixels[0]), (Bytes{0x30, 0x20, 0x10, 0x00}));
     EXPECT_EQ(image24->bitsPerPixel, 24);
 
-    Image grey = decode(tga(3, 2, 1, 8, {0x00, 0x7F}));
+    Image grey = decode(file(3, 2, 1, 8, {0x00, 0x7F}));
     ASSERT_TRUE(grey);
     EXPECT_EQ(memoryBytes(grey->pixels[0]), (Bytes{0, 0, 0, 255}));
     EXPECT_EQ(memoryBytes(grey->pixels[1]), (Bytes{0x7F, 0x7F, 0x7F, 255}));
@@ -65,51 +47,51 @@ TEST(TgaImage, DecodesEachDepthIntoRgbaBytes) {
 
 TEST(TgaImage, SkipsTheIdFieldAndKeepsStoredRowOrder) {
     // Two rows: the first stored row is the first in memory, whatever the descriptor says.
-    Image image = decode(tga(2, 1, 2, 24, {1, 1, 1, 9, 9, 9}, {'h', 'e', 'l', 'l', 'o'}));
+    Image image = decode(file(2, 1, 2, 24, {1, 1, 1, 9, 9, 9}, {'h', 'e', 'l', 'l', 'o'}));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels[0], 0x010101u);
     EXPECT_EQ(image->pixels[1], 0x090909u);
 }
 
 TEST(TgaImage, SizesAndRowBytes) {
-    Image square = decode(tga(2, 256, 256, 32, Bytes(256 * 256 * 4, 0x55)));
+    Image square = decode(file(2, 256, 256, 32, Bytes(256 * 256 * 4, 0x55)));
     ASSERT_TRUE(square);
     EXPECT_EQ(square->width, 256);
     EXPECT_EQ(square->height, 256);
     EXPECT_EQ(square->rowBytes, 1024);
     EXPECT_EQ(square->pixels[65535], 0x55555555u);
-    Image wide = decode(tga(2, 512, 256, 32, Bytes(512 * 256 * 4)));
+    Image wide = decode(file(2, 512, 256, 32, Bytes(512 * 256 * 4)));
     ASSERT_TRUE(wide);
     EXPECT_EQ(wide->rowBytes, 2048);
 }
 
 TEST(TgaImage, RefusesTypesAndDepthsItDoesNotRead) {
-    Bytes colourMapped = tga(1, 1, 1, 8, {0});
+    Bytes colourMapped = file(1, 1, 1, 8, {0});
     colourMapped[1] = 1;
     EXPECT_FALSE(decode(colourMapped));
-    Bytes trueColourWithMap = tga(2, 1, 1, 24, {0, 0, 0});
+    Bytes trueColourWithMap = file(2, 1, 1, 24, {0, 0, 0});
     trueColourWithMap[1] = 1;
     EXPECT_FALSE(decode(trueColourWithMap));
-    EXPECT_FALSE(decode(tga(10, 1, 1, 32, {0, 0, 0, 0})));  // run-length encoded
-    EXPECT_FALSE(decode(tga(0, 1, 1, 32, {0, 0, 0, 0})));
-    EXPECT_FALSE(decode(tga(2, 1, 1, 16, {0, 0})));
-    EXPECT_FALSE(decode(tga(2, 1, 1, 15, {0, 0})));
+    EXPECT_FALSE(decode(file(10, 1, 1, 32, {0, 0, 0, 0})));  // run-length encoded
+    EXPECT_FALSE(decode(file(0, 1, 1, 32, {0, 0, 0, 0})));
+    EXPECT_FALSE(decode(file(2, 1, 1, 16, {0, 0})));
+    EXPECT_FALSE(decode(file(2, 1, 1, 15, {0, 0})));
 }
 
 TEST(TgaImage, RefusesTruncatedInput) {
-    const Bytes whole = tga(2, 4, 4, 32, Bytes(64, 7), {'i', 'd'});
+    const Bytes whole = file(2, 4, 4, 32, Bytes(64, 7), {'i', 'd'});
     ASSERT_TRUE(decode(whole));
     EXPECT_FALSE(decode(Bytes(whole.begin(), whole.end() - 1)));  // one pixel byte short
     EXPECT_FALSE(decode(Bytes(whole.begin(), whole.begin() + 19)));  // inside the ID field
     EXPECT_FALSE(decode(Bytes(whole.begin(), whole.begin() + 17)));  // inside the header
     EXPECT_FALSE(decodeTga(nullptr, 0));
     // A header that claims the largest picture must not be believed without its pixels.
-    EXPECT_FALSE(decode(tga(2, 65535, 65535, 32, Bytes(16))));
+    EXPECT_FALSE(decode(file(2, 65535, 65535, 32, Bytes(16))));
 }
 
 TEST(TgaImage, LoadsResourcesById) {
     headless::reset();
-    headless::setResource(77, tga(2, 1, 1, 32, {1, 2, 3, 4}));
+    headless::setResource(77, file(2, 1, 1, 32, {1, 2, 3, 4}));
     Image image(loadTgaResource(77));
     ASSERT_TRUE(image);
     EXPECT_EQ(memoryBytes(image->pixels[0]), (Bytes{3, 2, 1, 4}));

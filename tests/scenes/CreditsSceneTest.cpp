@@ -2,29 +2,16 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
 #include "scenes/LightballScene.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
 using C = CreditsScene;
 
-class CreditsSceneTest : public HeadlessWindowTest {
+class CreditsSceneTest : public SceneFixture<CreditsScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        credits.textures = &registry;
-        ASSERT_TRUE(credits.init(0));
-        registry.uploadAll();
-    }
-
     // Fills the depth buffer with 0.5 and the colour buffer with the clear colour, leaving the
     // clear depth at 1 for the scene.
     static void fillDepthAndColour() {
@@ -34,36 +21,27 @@ protected:
         glClearDepth(1.0);
     }
 
-    std::vector<uint8_t> renderOver(float blue, int32_t t) {
+    probe::Pixels renderOver(float blue, int32_t t) {
         glClearColor(0, 0, blue, 1);
         fillDepthAndColour();
-        EXPECT_TRUE(credits.render(t));
-        return window->frame().readPixels();
-    }
-
-    static bool depthIsCleared() {
-        std::vector<float> depth(640 * 480);
-        glReadPixels(0, 0, 640, 480, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
-        return std::all_of(depth.begin(), depth.end(), [](float d) { return d == 1.0f; });
+        return render(t);
     }
 
     // Pixels still of the background (0, 0, 128), and the brightest red.
-    static std::pair<int, int> untouchedAndBrightest(const std::vector<uint8_t>& frame) {
+    static std::pair<int, int> untouchedAndBrightest(const probe::Pixels& frame) {
         int untouched = 0, brightest = 0;
-        for (size_t i = 0; i < frame.size(); i += 4) {
-            untouched += frame[i] == 0 && frame[i + 1] == 0 && frame[i + 2] == 128;
-            brightest = std::max<int>(brightest, frame[i]);
+        for (size_t p = 0; p < frame.count(); ++p) {
+            const uint8_t* pixel = &frame.rgba[4 * p];
+            untouched += pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 128;
+            brightest = std::max<int>(brightest, pixel[0]);
         }
         return {untouched, brightest};
     }
-
-    TextureRegistry registry;
-    CreditsScene credits;
 };
 
 TEST_F(CreditsSceneTest, InitRequestsTheThreeCardsWithAlphaInPanelOrder) {
-    ASSERT_TRUE(credits.init(1));
-    EXPECT_STREQ(credits.name, "Credits");
+    ASSERT_TRUE(scene.init(1));
+    EXPECT_STREQ(scene.name, "Credits");
     std::vector<int32_t> ids;
     for (PtrNode* node = registry.entries.head; node != nullptr; node = node->next) {
         const auto* entry = static_cast<const TextureEntry*>(node->data);
@@ -91,7 +69,7 @@ TEST_F(CreditsSceneTest, EachPanelFadesInOverTwoSecondsAndOutTenSecondsLater) {
 TEST_F(CreditsSceneTest, OnlyTheLetteringIsBlendedOverTheFrameAtThePanelsOpacity) {
     for (int32_t t : {0, 10000, 52000}) {  // nothing shows, yet the depth buffer is cleared
         EXPECT_EQ(untouchedAndBrightest(renderOver(0.5f, t)).first, 640 * 480) << t;
-        EXPECT_TRUE(depthIsCleared()) << t;
+        EXPECT_TRUE(probe::depthIs(1.0f)) << t;
     }
     const auto [untouched, brightest] = untouchedAndBrightest(renderOver(0.5f, 30000));
     EXPECT_GT(untouched, 640 * 480 / 2);  // the card's black is transparent
@@ -108,16 +86,13 @@ TEST_F(CreditsSceneTest, ItClearsTheDepthAfterTheLightballAndLeavesBlendingOn) {
     registry.uploadAll();
     fillDepthAndColour();
     lightball.render(30000);
-    credits.render(30000);
-    EXPECT_TRUE(depthIsCleared());
+    scene.render(30000);
+    EXPECT_TRUE(probe::depthIs(1.0f));
 
     EXPECT_TRUE(glIsEnabled(GL_BLEND) && glIsEnabled(GL_TEXTURE_2D));
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_LIGHTING));
-    GLint destination = 0, stackDepth = 0;
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &stackDepth);
-    EXPECT_EQ(stackDepth, 1);
+    EXPECT_EQ(probe::integer(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(probe::integer(GL_PROJECTION_STACK_DEPTH), 1);
 }
 
 }  // namespace

@@ -4,26 +4,12 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
-#include "scenes/SceneRandom.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
-class FlaresSceneTest : public HeadlessWindowTest {
+class FlaresSceneTest : public SceneFixture<FlaresScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        scenerandom::restart();  // as at program start: this init is the generator's first user
-        flares.textures = &registry;
-        ASSERT_TRUE(flares.init(0));
-        registry.uploadAll();
-    }
-
     // Draws the scene at t over black with the projection the Tunnel sets when the Flares begin.
     std::vector<uint8_t> frameAt(int32_t t) {
         glMatrixMode(GL_PROJECTION);
@@ -31,8 +17,7 @@ protected:
         gluPerspective(45.0, 640.0 / 480.0, 0.1, 90.0);
         glMatrixMode(GL_MODELVIEW);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        EXPECT_TRUE(flares.render(t));
-        return window->frame().readPixels();
+        return render(t).rgba;
     }
 
     // The brightest value of each colour channel, and how many pixels are lit at all.
@@ -49,13 +34,11 @@ protected:
         return light;
     }
 
-    TextureRegistry registry;
-    FlaresScene flares;
     FlaresScene::Data& data = FlaresScene::data;
 };
 
 TEST_F(FlaresSceneTest, SpinSpeedsTakeOneDrawOfTheUnseededGeneratorPerFlare) {
-    EXPECT_STREQ(flares.name, "Flares");
+    EXPECT_STREQ(scene.name, "Flares");
     // Remainders 41, 67, 34, 0, 69, 24 ...; a remainder of 0 spins at the slowest speed.
     const float first[] = {1 / 41.0f, 1 / 67.0f, 1 / 34.0f, 0.01f, 1 / 69.0f, 1 / 24.0f};
     for (int n = 0; n < 6; ++n) EXPECT_EQ(data.spinSpeed[n], first[n]) << n;
@@ -105,9 +88,7 @@ TEST_F(FlaresSceneTest, TheSpritesAreAddedOnAndFadeOutOverTheLastFiveSeconds) {
     EXPECT_NEAR(FlaresScene::fadeAt(30499), 0.0002f, 1e-6);
 
     EXPECT_LE(lightIn(frameAt(30499)).brightest[0], 1);  // near the end they add almost nothing
-    GLint destination = 0;
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    EXPECT_EQ(destination, GL_ONE);
+    EXPECT_EQ(probe::integer(GL_BLEND_DST), GL_ONE);
 }
 
 }  // namespace

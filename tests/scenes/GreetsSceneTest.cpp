@@ -4,24 +4,12 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
-class GreetsSceneTest : public HeadlessWindowTest {
+class GreetsSceneTest : public SceneFixture<GreetsScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        greets.textures = &registry;
-        ASSERT_TRUE(greets.init(0));
-        registry.uploadAll();
-    }
-
     // Replaces the picture of a layer's texture with a square RGBA one.
     void replacePicture(int layer, int size, const std::vector<uint8_t>& rgba) {
         glBindTexture(GL_TEXTURE_2D, registry.glNameOf(layerTextureIds[layer]));
@@ -37,24 +25,16 @@ protected:
     }
 
     // The red channel at a point of the frame, as a share of full brightness.
-    float brightnessAt(int x, int y) const {
-        const std::vector<uint8_t> pixels = window->frame().readPixels();
-        return pixels[(static_cast<size_t>(y) * window->frame().width() + x) * 4] / 255.0f;
-    }
+    float brightnessAt(int x, int y) const { return frame().at(x, y)[0] / 255.0f; }
 
-    float centreAt(int32_t t) {
-        greets.render(t);
-        return brightnessAt(320, 240);
-    }
+    float centreAt(int32_t t) { return render(t).at(320, 240)[0] / 255.0f; }
 
     static constexpr int layerTextureIds[GreetsScene::layerCount] = {
         GreetsScene::paintingTextureId, GreetsScene::greetingsTextureId, GreetsScene::endCardTextureId};
-    TextureRegistry registry;
-    GreetsScene greets;
 };
 
 TEST_F(GreetsSceneTest, InitNamesTheSceneAndRequestsThreeOpaquePicturesOnAFlatSheet) {
-    EXPECT_STREQ(greets.name, "Greets & Stuff");
+    EXPECT_STREQ(scene.name, "Greets & Stuff");
     std::vector<int> ids;
     for (const PtrNode* node = registry.entries.head; node != nullptr; node = node->next) {
         const auto* entry = static_cast<const TextureEntry*>(node->data);
@@ -65,21 +45,20 @@ TEST_F(GreetsSceneTest, InitNamesTheSceneAndRequestsThreeOpaquePicturesOnAFlatSh
     for (const auto& row : GreetsScene::data.grid)
         for (const Vec3& v : row) EXPECT_EQ(v.z, 0.0f);
 
-    greets.name[0] = '\0';
-    EXPECT_TRUE(greets.init(2));
-    EXPECT_STREQ(greets.name, "Greets & Stuff");
+    scene.name[0] = '\0';
+    EXPECT_TRUE(scene.init(2));
+    EXPECT_STREQ(scene.name, "Greets & Stuff");
     EXPECT_EQ(registry.entries.count, 3);
 }
 
 TEST_F(GreetsSceneTest, TheWaveGridIsASheetFromMinusFiveToFourWavingUpToKSquared) {
     GreetsScene::buildWaveGrid(0, 0, 2);
     const auto& grid = GreetsScene::data.grid;
-    for (int r = 0; r < GreetsScene::gridSize; ++r) {
+    for (int r = 0; r < GreetsScene::gridSize; ++r)
         for (int j = 0; j < GreetsScene::gridSize; ++j) {
             EXPECT_NEAR(grid[r][j].x, j - 5, 1e-6);
             EXPECT_NEAR(grid[r][j].y, r - 5, 1e-6);
         }
-    }
     for (const Vec3& v : grid[0]) EXPECT_EQ(v.z, 0.0f);  // sine argument 0 along row 0
     EXPECT_EQ(grid[5][0].z, 4.0f);                      // the crest: sine and cosine at 1
     EXPECT_NEAR(grid[9][4].z, 4 * std::sin(0.9 * M_PI) * std::cos(0.4 * M_PI), 1e-5);
@@ -129,23 +108,18 @@ TEST_F(GreetsSceneTest, TheBackdropKeepsNineTenthsOfTheClearedFrameAndThePaintin
 TEST_F(GreetsSceneTest, ThePictureIsMappedUprightOntoTheSheet) {
     constexpr int size = 8;
     std::vector<uint8_t> quarters(size * size * 4);
-    for (int y = 0; y < size; ++y) {
+    for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             uint8_t* texel = &quarters[(y * size + x) * 4];
             texel[0] = x < size / 2 ? 255 : 0;  // red on the left
             texel[1] = y < size / 2 ? 255 : 0;  // green in the bottom row
             texel[3] = 255;
         }
-    }
     paintLayers({0, 0, 0});
     replacePicture(0, size, quarters);
 
-    greets.render(6000);
-    const std::vector<uint8_t> pixels = window->frame().readPixels();
-    const auto rgAt = [&](int x, int y) {
-        const uint8_t* p = &pixels[(static_cast<size_t>(y) * 640 + x) * 4];
-        return std::vector<int>{p[0] > 128, p[1] > 128};
-    };
+    const probe::Pixels frame = render(6000);
+    const auto rgAt = [&](int x, int y) { return std::vector<int>{frame.at(x, y)[0] > 128, frame.at(x, y)[1] > 128}; };
     EXPECT_EQ(rgAt(220, 140), (std::vector<int>{1, 1}));  // bottom left
     EXPECT_EQ(rgAt(420, 140), (std::vector<int>{0, 1}));  // bottom right
     EXPECT_EQ(rgAt(220, 340), (std::vector<int>{1, 0}));  // top left
@@ -153,25 +127,19 @@ TEST_F(GreetsSceneTest, ThePictureIsMappedUprightOntoTheSheet) {
 }
 
 TEST_F(GreetsSceneTest, ItDrawsWithoutDepthTestOrLightingAndRestoresBothMatrices) {
-    GLfloat projectionBefore[16], modelviewBefore[16], projection[16], modelview[16];
     glMatrixMode(GL_MODELVIEW);
     glTranslatef(1, 2, 3);
-    glGetFloatv(GL_PROJECTION_MATRIX, projectionBefore);
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelviewBefore);
+    const std::vector<float> projection = probe::floats(GL_PROJECTION_MATRIX);
+    const std::vector<float> modelview = probe::floats(GL_MODELVIEW_MATRIX);
     enableCap(GL_DEPTH_TEST);
     enableCap(GL_LIGHTING);
-    greets.render(5000);
+    scene.render(5000);
 
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    EXPECT_EQ(std::vector<float>(projection, projection + 16), std::vector<float>(projectionBefore, projectionBefore + 16));
-    EXPECT_EQ(std::vector<float>(modelview, modelview + 16), std::vector<float>(modelviewBefore, modelviewBefore + 16));
-    GLint mode = 0, depth = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
+    EXPECT_EQ(probe::floats(GL_PROJECTION_MATRIX), projection);
+    EXPECT_EQ(probe::floats(GL_MODELVIEW_MATRIX), modelview);
+    EXPECT_EQ(probe::integer(GL_MATRIX_MODE), GL_MODELVIEW);
+    EXPECT_EQ(probe::integer(GL_PROJECTION_STACK_DEPTH), 1);
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
 }

@@ -5,44 +5,29 @@
 #include <utility>
 #include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
 #include "platform/TgaImage.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
-class HelixSceneTest : public HeadlessWindowTest {
+class HelixSceneTest : public SceneFixture<HelixScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        helix.textures = &registry;
-        ASSERT_TRUE(helix.init(0));
-        registry.uploadAll();
-    }
-
     // Draws the scene at t over black with the projection the Tunnel sets before 39.5 s.
-    std::vector<uint8_t> frameAt(int32_t t) {
+    probe::Pixels frameAt(int32_t t) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(45.0, 640.0 / 480.0, 0.1, 70.0);
         glMatrixMode(GL_MODELVIEW);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        EXPECT_TRUE(helix.render(t));
-        return window->frame().readPixels();
+        return render(t);
     }
 
     // Columns of the frame that hold any lit pixel, leftmost and rightmost; {640, -1} when none.
-    static std::pair<int, int> litColumns(const std::vector<uint8_t>& rgba) {
+    static std::pair<int, int> litColumns(const probe::Pixels& frame) {
         std::pair<int, int> span{640, -1};
-        for (size_t p = 0; p < rgba.size() / 4; ++p)
-            if (rgba[4 * p] > 0 || rgba[4 * p + 1] > 0 || rgba[4 * p + 2] > 0) {
-                const int x = static_cast<int>(p % 640);
-                span = {std::min(span.first, x), std::max(span.second, x)};
-            }
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                if (frame.litAt(x, y)) span = {std::min(span.first, x), std::max(span.second, x)};
         return span;
     }
     // Texture coordinates s of the leftmost and rightmost columns of the logo's lettering.
@@ -57,15 +42,13 @@ protected:
         freeImage(logo);
         return {(columns.first + 0.5) / width, (columns.second + 0.5) / width};
     }
-    static bool isBlack(const std::vector<uint8_t>& rgba) { return litColumns(rgba).second < 0; }
+    static bool isBlack(const probe::Pixels& frame) { return frame.lit() == 0; }
 
-    TextureRegistry registry;
-    HelixScene helix;
     HelixScene::Data& data = HelixScene::data;
 };
 
 TEST_F(HelixSceneTest, TheSquaresAreCountedInOneAfterAnotherAndFadeIn) {
-    EXPECT_STREQ(helix.name, "Helix");
+    EXPECT_STREQ(scene.name, "Helix");
     EXPECT_TRUE(isBlack(frameAt(0)));  // angles computed, nothing drawn
     EXPECT_EQ(data.visibleCount, 0);
     EXPECT_FLOAT_EQ(data.angleX[11], 90.0f);  // the fan starts as half a turn about x
@@ -130,9 +113,7 @@ TEST_F(HelixSceneTest, After26500OnlyTheFlatSquareIsLeftAndFadesOut) {
     EXPECT_EQ(data.opacity[0], 0.0f);
     EXPECT_TRUE(isBlack(frameAt(32010)));  // a last frame may come a little after the end
     EXPECT_EQ(data.visibleCount, 1);
-    GLint destination = 0;  // translucent over the picture below
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(probe::integer(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);  // translucent over the picture below
 }
 
 }  // namespace

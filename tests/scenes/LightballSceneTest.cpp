@@ -2,44 +2,27 @@
 
 #include <cstdlib>
 #include <utility>
-#include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
 using L = LightballScene;
 
-class LightballSceneTest : public HeadlessWindowTest {
+class LightballSceneTest : public SceneFixture<LightballScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        lightball.textures = &registry;
-        ASSERT_TRUE(lightball.init(0));
-        registry.uploadAll();
-    }
-
     // Presents a flat grey frame, then renders the scene's frame at t after it.
-    std::vector<uint8_t> renderAfter(float grey, int32_t t) {
+    probe::Pixels renderAfter(float grey, int32_t t) {
         glClearColor(grey, grey, grey, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         window->swapBuffers();
-        EXPECT_TRUE(lightball.render(t));
-        return window->frame().readPixels();
+        return render(t);
     }
-
-    TextureRegistry registry;
-    LightballScene lightball;
 };
 
 TEST_F(LightballSceneTest, InitRequestsThePictureWithoutAlphaOnce) {
-    ASSERT_TRUE(lightball.init(2));
-    EXPECT_STREQ(lightball.name, "Lightball");
+    ASSERT_TRUE(scene.init(2));
+    EXPECT_STREQ(scene.name, "Lightball");
     ASSERT_EQ(registry.entries.count, 1);
     EXPECT_EQ(registry.findEntry(L::textureId)->flags, 0);
 }
@@ -69,7 +52,7 @@ TEST_F(LightballSceneTest, OpacityBrightnessDistanceAndPulseFollowTheClock) {
 
 TEST_F(LightballSceneTest, TheLightSitsAtTheFormationsCentre) {
     for (int32_t t : {0, 30000, 67000}) {
-        lightball.render(t);
+        scene.render(t);
         GLfloat position[4], attenuation = 0;
         glGetLightfv(GL_LIGHT0, GL_POSITION, position);
         glGetLightfv(GL_LIGHT0, GL_CONSTANT_ATTENUATION, &attenuation);
@@ -80,12 +63,10 @@ TEST_F(LightballSceneTest, TheLightSitsAtTheFormationsCentre) {
 }
 
 TEST_F(LightballSceneTest, TheFirstFrameIsBlackAndTheBallsGlowBy5000) {
-    const auto first = renderAfter(0.5f, 0);
-    for (size_t i = 0; i < first.size(); i += 4)
-        ASSERT_EQ(first[i] | first[i + 1] | first[i + 2], 0) << "pixel " << i / 4;
-    const auto arrived = renderAfter(0.0f, 5000);
+    EXPECT_EQ(renderAfter(0.5f, 0).lit(), 0);
+    const probe::Pixels arrived = renderAfter(0.0f, 5000);
     int lit = 0;
-    for (size_t i = 0; i < arrived.size(); i += 4) lit += arrived[i] > 16;
+    for (size_t p = 0; p < arrived.count(); ++p) lit += arrived.rgba[4 * p] > 16;
     EXPECT_GT(lit, 10000);
 }
 
@@ -95,8 +76,8 @@ TEST_F(LightballSceneTest, TheFirstFrameIsBlackAndTheBallsGlowBy5000) {
 TEST_F(LightballSceneTest, TheFramePresentedBeforeShowsThroughTheSphere) {
     const std::pair<int32_t, float> cases[] = {{5000, 0.0f}, {20000, 0.4f}, {40000, 0.9f}};
     for (const auto& [t, shownThrough] : cases) {
-        const auto overGrey = renderAfter(0.5f, t);
-        const auto overBlack = renderAfter(0.0f, t);
+        const auto overGrey = renderAfter(0.5f, t).rgba;
+        const auto overBlack = renderAfter(0.0f, t).rgba;
         const int expected = static_cast<int>(shownThrough * 128 + 0.5f);
         size_t matching = 0;
         for (size_t i = 0; i < overGrey.size(); ++i)
@@ -106,27 +87,16 @@ TEST_F(LightballSceneTest, TheFramePresentedBeforeShowsThroughTheSphere) {
 }
 
 TEST_F(LightballSceneTest, ItLeavesDepthWritesOffAndTheBeamsColourAndRestoresTheMatrices) {
-    GLfloat projectionBefore[16], projectionAfter[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projectionBefore);
-    lightball.render(60000);
+    const std::vector<float> projectionBefore = probe::floats(GL_PROJECTION_MATRIX);
+    scene.render(60000);
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_BLEND) && glIsEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(glIsEnabled(GL_LIGHT0) || glIsEnabled(GL_TEXTURE_2D));
-    GLboolean depthMask = GL_TRUE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
-    EXPECT_EQ(depthMask, GL_FALSE);
-    GLint destination = 0, stackDepth = 0;
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    EXPECT_EQ(destination, GL_ONE);
-    GLfloat colour[4];  // a tenth of the brightness, 0.5 at 60 s
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_NEAR(colour[3], 0.05f, 1e-6);
-    for (GLenum stack : {GL_PROJECTION_STACK_DEPTH, GL_MODELVIEW_STACK_DEPTH}) {
-        glGetIntegerv(stack, &stackDepth);
-        EXPECT_EQ(stackDepth, 1);
-    }
-    glGetFloatv(GL_PROJECTION_MATRIX, projectionAfter);
-    EXPECT_EQ(std::vector<float>(projectionBefore, projectionBefore + 16),
-              std::vector<float>(projectionAfter, projectionAfter + 16));
+    EXPECT_EQ(probe::integer(GL_DEPTH_WRITEMASK), GL_FALSE);
+    EXPECT_EQ(probe::integer(GL_BLEND_DST), GL_ONE);
+    EXPECT_NEAR(probe::floats(GL_CURRENT_COLOR, 4)[3], 0.05f, 1e-6);  // a tenth of the brightness, 0.5 at 60 s
+    EXPECT_EQ(probe::integer(GL_PROJECTION_STACK_DEPTH), 1);
+    EXPECT_EQ(probe::integer(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(probe::floats(GL_PROJECTION_MATRIX), projectionBefore);
 }
 
 }  // namespace

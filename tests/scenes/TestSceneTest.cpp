@@ -3,43 +3,28 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
 constexpr int width = 640;
 constexpr int height = 480;
 
-class TestSceneTest : public HeadlessWindowTest {
+class TestSceneTest : public SceneFixture<TestScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        teapot.textures = &registry;
-        ASSERT_TRUE(teapot.init(0));
-        registry.uploadAll();
-    }
-
     // Which pixels the teapot covers (the frame is cleared to black), bottom row first.
     std::vector<bool> silhouetteAt(int32_t t) {
-        teapot.render(t);
-        pixels = window->frame().readPixels();
+        pixels = render(t).rgba;
         std::vector<bool> covered(width * height);
         for (int i = 0; i < width * height; ++i) covered[i] = pixels[i * 4] + pixels[i * 4 + 1] + pixels[i * 4 + 2] > 0;
         return covered;
     }
 
-    TextureRegistry registry;
-    TestScene teapot;
     std::vector<uint8_t> pixels;
 };
 
 TEST_F(TestSceneTest, AtTimeZeroTheTeapotStandsLidUpSpoutRight) {
-    EXPECT_STREQ(teapot.name, "Test Scene");
+    EXPECT_STREQ(scene.name, "Test Scene");
     EXPECT_EQ(registry.findEntry(TestScene::textureId)->flags, 0);
     const std::vector<bool> covered = silhouetteAt(0);
     int top = -1, left = width, right = -1, spoutRow = -1;
@@ -94,22 +79,14 @@ TEST_F(TestSceneTest, ItBindsThroughTheRegistryAndRestoresTheTeapotsOwnState) {
     registry.requestTexture(otherId, 1);
     registry.uploadAll();
     registry.bindTexture(otherId);
-    teapot.render(1000);
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(bound, registry.glNameOf(TestScene::textureId));
+    scene.render(1000);
+    EXPECT_EQ(probe::integer(GL_TEXTURE_BINDING_2D), registry.glNameOf(TestScene::textureId));
     registry.bindTexture(otherId);  // the next scene's texture must really be bound
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(bound, registry.glNameOf(otherId));
+    EXPECT_EQ(probe::integer(GL_TEXTURE_BINDING_2D), registry.glNameOf(otherId));
 
-    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_FALSE(glIsEnabled(GL_AUTO_NORMAL));
-    EXPECT_FALSE(glIsEnabled(GL_MAP2_VERTEX_3));
-    GLint cullFace = 0, depth = 0;
-    glGetIntegerv(GL_CULL_FACE_MODE, &cullFace);
-    EXPECT_EQ(cullFace, GL_BACK);
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
+    for (GLenum cap : {GL_CULL_FACE, GL_AUTO_NORMAL, GL_MAP2_VERTEX_3}) EXPECT_FALSE(glIsEnabled(cap)) << cap;
+    EXPECT_EQ(probe::integer(GL_CULL_FACE_MODE), GL_BACK);
+    EXPECT_EQ(probe::integer(GL_MODELVIEW_STACK_DEPTH), 1);
 }
 
 }  // namespace

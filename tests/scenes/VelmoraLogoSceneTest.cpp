@@ -1,29 +1,16 @@
 #define GL_GLEXT_PROTOTYPES
 #include "scenes/VelmoraLogoScene.h"
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
 
-#include "platform/GL.h"
-#include "platform/GLStateCache.h"
-#include "platform/TextureRegistry.h"
-#include "tests/support/HeadlessWindow.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 
-class VelmoraLogoSceneTest : public HeadlessWindowTest {
+class VelmoraLogoSceneTest : public SceneFixture<VelmoraLogoScene> {
 protected:
-    void SetUp() override {
-        HeadlessWindowTest::SetUp();
-        openWindow();
-        resetCaps();
-        logo.textures = &registry;
-        ASSERT_TRUE(logo.init(0));
-        registry.uploadAll();
-    }
-
     // What `draw` hands to GL, counted by GL's queries: primitives before clipping, and samples
     // that pass the fragment tests.
     struct Counts {
@@ -72,20 +59,12 @@ protected:
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
         registry.resetLastBound();
     }
-
-    bool frameIsPlainWhite() const {
-        const std::vector<uint8_t> pixels = window->frame().readPixels();
-        return std::all_of(pixels.begin(), pixels.end(), [](uint8_t v) { return v == 255; });
-    }
-
-    TextureRegistry registry;
-    VelmoraLogoScene logo;
 };
 
 TEST_F(VelmoraLogoSceneTest, InitNamesTheSceneInEveryPhaseAndRequestsTheLogoWithAlpha) {
-    logo.name[0] = '\0';
-    EXPECT_TRUE(logo.init(2));
-    EXPECT_STREQ(logo.name, "Velmora Logo");
+    scene.name[0] = '\0';
+    EXPECT_TRUE(scene.init(2));
+    EXPECT_STREQ(scene.name, "Velmora Logo");
     EXPECT_EQ(registry.entries.count, 1);
     const TextureEntry* entry = registry.findEntry(VelmoraLogoScene::logoTextureId);
     ASSERT_NE(entry, nullptr);
@@ -107,7 +86,7 @@ TEST_F(VelmoraLogoSceneTest, TheLogoContractsWithinTheFirstSecondAndSmearsApartA
 }
 
 TEST_F(VelmoraLogoSceneTest, TheSmearIsAFanOfCopiesThatContractsIntoOne) {
-    const auto copiesAt = [this](int32_t t) { return copiesIn([this, t] { logo.render(t); }); };
+    const auto copiesAt = [this](int32_t t) { return copiesIn([this, t] { scene.render(t); }); };
     EXPECT_EQ(copiesAt(500), 26u);
     EXPECT_EQ(copiesAt(3000), 1u);
     EXPECT_EQ(copiesAt(7500), 26u);
@@ -141,10 +120,9 @@ TEST_F(VelmoraLogoSceneTest, TheWidestFanIsATenthWiderEachSide) {
         glClearColor(1, 1, 1, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         atEyeDistance(draw);
-        const std::vector<uint8_t> pixels = window->frame().readPixels();
-        const uint8_t* row = &pixels[240 * 640 * 4];
+        const probe::Pixels pixels = frame();
         int covered = 0;
-        for (int x = 0; x < 640; ++x) covered += row[x * 4] != 255;
+        for (int x = 0; x < 640; ++x) covered += pixels.at(x, 240)[0] != 255;
         return covered;
     };
     const int one = widthInPixels([] { VelmoraLogoScene::drawLogoQuad(0, 1); });
@@ -157,11 +135,11 @@ TEST_F(VelmoraLogoSceneTest, TheFrameIsPlainWhiteBeforeAndAfterTheLogoShows) {
     for (int32_t t : {-500, 0, 8000, 8500, 30000}) {
         glClearColor(0, 0, 1, 1);
         glClear(GL_COLOR_BUFFER_BIT);
-        logo.render(t);
-        EXPECT_TRUE(frameIsPlainWhite()) << t;
+        scene.render(t);
+        EXPECT_TRUE(frame().all(255)) << t;
     }
-    logo.render(4000);
-    EXPECT_FALSE(frameIsPlainWhite());
+    scene.render(4000);
+    EXPECT_FALSE(frame().all(255));
 }
 
 TEST_F(VelmoraLogoSceneTest, TheLogoTurnsTenDegreesASecondAboutTheVerticalAxis) {
@@ -171,9 +149,9 @@ TEST_F(VelmoraLogoSceneTest, TheLogoTurnsTenDegreesASecondAboutTheVerticalAxis) 
         EXPECT_NEAR(m[14], -3.0f, 1e-5);  // the camera 3 units in front
         return std::atan2(m[8], m[0]) * 180 / M_PI;
     };
-    logo.render(1000);
+    scene.render(1000);
     EXPECT_NEAR(turn(), -40, 1e-3);
-    logo.render(7000);
+    scene.render(7000);
     EXPECT_NEAR(turn(), 20, 1e-3);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -15,23 +15,24 @@ std::string failurePath(const std::string& name, const char* kind) {
     return "golden-failures/" + name + "-" + kind + ".png";
 }
 
-std::vector<uint8_t> topRowFirst(int width, int height, const std::vector<uint8_t>& bottomUp) {
-    std::vector<uint8_t> rows(bottomUp.size());
-    const size_t rowBytes = static_cast<size_t>(width) * 4;
+// The frame as the reference stores it: RGB (alpha is not compared), top row first.
+std::vector<uint8_t> topRowFirstRgb(int width, int height, const std::vector<uint8_t>& bottomUpRgba) {
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
     for (int y = 0; y < height; ++y)
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((height - 1 - y) * rowBytes), rowBytes,
-                    rows.begin() + static_cast<std::ptrdiff_t>(y * rowBytes));
-    return rows;
+        for (int x = 0; x < width; ++x)
+            std::copy_n(bottomUpRgba.begin() + (static_cast<std::ptrdiff_t>(height - 1 - y) * width + x) * 4, 3,
+                        rgb.begin() + (static_cast<std::ptrdiff_t>(y) * width + x) * 3);
+    return rgb;
 }
 
 }  // namespace
 
 ::testing::AssertionResult matchesGolden(const std::string& name, int width, int height,
                                          const std::vector<uint8_t>& rgba, GoldenTolerance tolerance) {
-    const std::vector<uint8_t> actual = topRowFirst(width, height, rgba);
+    const std::vector<uint8_t> actual = topRowFirstRgb(width, height, rgba);
     const char* update = std::getenv("TARVO_UPDATE_GOLDEN");
     if (update != nullptr && std::string(update) == "1") {
-        if (!png::write(referencePath(name), width, height, 4, actual))
+        if (!png::write(referencePath(name), width, height, 3, actual))
             return ::testing::AssertionFailure() << "cannot write " << referencePath(name);
         return ::testing::AssertionSuccess() << "wrote " << referencePath(name);
     }
@@ -46,20 +47,19 @@ std::vector<uint8_t> topRowFirst(int width, int height, const std::vector<uint8_
     std::vector<uint8_t> diff(actual.size(), 0);
     size_t differing = 0;
     int worst = 0;
-    for (size_t pixel = 0; pixel < actual.size() / 4; ++pixel) {
+    for (size_t pixel = 0; pixel < actual.size() / 3; ++pixel) {
         int largest = 0;
         for (size_t c = 0; c < 3; ++c)
-            largest = std::max(largest, std::abs(int(actual[pixel * 4 + c]) - int(reference[pixel * 4 + c])));
+            largest = std::max(largest, std::abs(int(actual[pixel * 3 + c]) - int(reference[pixel * 4 + c])));
         worst = std::max(worst, largest);
         if (largest > tolerance.channel) ++differing;
-        diff[pixel * 4] = static_cast<uint8_t>(largest > tolerance.channel ? 255 : largest * 4);
-        diff[pixel * 4 + 3] = 255;
+        diff[pixel * 3] = static_cast<uint8_t>(largest > tolerance.channel ? 255 : largest * 4);
     }
     const size_t allowed = static_cast<size_t>(tolerance.differingPixelShare * static_cast<double>(width) * height);
     if (differing <= allowed) return ::testing::AssertionSuccess();
-    png::write(failurePath(name, "actual"), width, height, 4, actual);
+    png::write(failurePath(name, "actual"), width, height, 3, actual);
     png::write(failurePath(name, "reference"), width, height, 4, reference);
-    png::write(failurePath(name, "diff"), width, height, 4, diff);
+    png::write(failurePath(name, "diff"), width, height, 3, diff);
     return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ by more than "
                                          << tolerance.channel << " (at most " << allowed << " may; worst "
                                          << worst << "); see golden-failures/" << name << "-*.png";

@@ -2,17 +2,19 @@
 
 namespace tga {
 
-std::vector<uint8_t> filled(int width, int height, uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
-    std::vector<uint8_t> file(18, 0);
-    file[2] = 2;
-    file[12] = width & 0xFF;
-    file[13] = (width >> 8) & 0xFF;
-    file[14] = height & 0xFF;
-    file[15] = (height >> 8) & 0xFF;
-    file[16] = 32;
-    file[17] = 0x08;
-    for (int i = 0; i < width * height; ++i) file.insert(file.end(), {blue, green, red, alpha});
-    return file;
+Bytes file(uint8_t type, int width, int height, uint8_t depth, const Bytes& pixels, const Bytes& id) {
+    Bytes bytes = {static_cast<uint8_t>(id.size()), 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                   static_cast<uint8_t>(width & 0xFF), static_cast<uint8_t>(width >> 8),
+                   static_cast<uint8_t>(height & 0xFF), static_cast<uint8_t>(height >> 8), depth, 0x08};
+    bytes.insert(bytes.end(), id.begin(), id.end());
+    bytes.insert(bytes.end(), pixels.begin(), pixels.end());
+    return bytes;
+}
+
+Bytes filled(int width, int height, uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
+    Bytes pixels;
+    for (int i = 0; i < width * height; ++i) pixels.insert(pixels.end(), {blue, green, red, alpha});
+    return file(2, width, height, 32, pixels);
 }
 
 }  // namespace tga

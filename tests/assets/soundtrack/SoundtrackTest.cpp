@@ -15,28 +15,17 @@ using soundtrack_test::Rendering;
 const double kSceneChanges[] = {13.0, 39.5, 65.0, 134.0};
 constexpr double kEnd = 155.0;
 
-class SoundtrackTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        bytes_ = new std::vector<uint8_t>(composeSoundtrack());
-        rendering_ = new Rendering(soundtrack_test::render(*bytes_));
-    }
-    static void TearDownTestSuite() {
-        delete bytes_;
-        delete rendering_;
-    }
-    static const std::vector<uint8_t>& bytes() { return *bytes_; }
-    static const Rendering& heard() { return *rendering_; }
+// The module and what it sounds like, made once per process on first use.
+const std::vector<uint8_t>& bytes() {
+    static const std::vector<uint8_t> module = composeSoundtrack();
+    return module;
+}
+const Rendering& heard() {
+    static const Rendering rendering = soundtrack_test::render(bytes());
+    return rendering;
+}
 
-private:
-    static std::vector<uint8_t>* bytes_;
-    static Rendering* rendering_;
-};
-
-std::vector<uint8_t>* SoundtrackTest::bytes_ = nullptr;
-Rendering* SoundtrackTest::rendering_ = nullptr;
-
-TEST_F(SoundtrackTest, IsAnXmModuleThatLoadsCleanly) {
+TEST(Soundtrack, IsAnXmModuleThatLoadsCleanly) {
     ASSERT_GE(bytes().size(), 336u);
     EXPECT_EQ(std::string(bytes().begin(), bytes().begin() + 17), "Extended Module: ");
     std::ostringstream log;
@@ -48,7 +37,7 @@ TEST_F(SoundtrackTest, IsAnXmModuleThatLoadsCleanly) {
     for (const std::string& name : module.get_instrument_names()) EXPECT_FALSE(name.empty());
 }
 
-TEST_F(SoundtrackTest, LastsAsLongAsTheProgrammeAndStops) {
+TEST(Soundtrack, LastsAsLongAsTheProgrammeAndStops) {
     std::ostringstream log;
     openmpt::module module(bytes(), log, {{"play.at_end", "stop"}});
     EXPECT_NEAR(module.get_duration_seconds(), kEnd, 0.5);
@@ -56,7 +45,7 @@ TEST_F(SoundtrackTest, LastsAsLongAsTheProgrammeAndStops) {
     EXPECT_NEAR(heard().seconds(), kEnd, 0.5);
 }
 
-TEST_F(SoundtrackTest, APatternStartsAtEverySceneChange) {
+TEST(Soundtrack, APatternStartsAtEverySceneChange) {
     std::ostringstream log;
     openmpt::module module(bytes(), log);
     std::vector<double> patternStarts;
@@ -69,18 +58,18 @@ TEST_F(SoundtrackTest, APatternStartsAtEverySceneChange) {
     }
 }
 
-TEST_F(SoundtrackTest, NeverClipsYetIsClearlyAudible) {
+TEST(Soundtrack, NeverClipsYetIsClearlyAudible) {
     EXPECT_LT(heard().peak, 1.0f);
     EXPECT_GT(heard().peak, 0.25f);
 }
 
-TEST_F(SoundtrackTest, PlaysThroughoutAndFadesOutAtTheEnd) {
+TEST(Soundtrack, PlaysThroughoutAndFadesOutAtTheEnd) {
     for (double t = 0; t + 1 < kEnd - 2; t += 1)
         EXPECT_GT(heard().loudnessDb(t, t + 1), -45.0) << "near silence at " << t << " s";
     EXPECT_LT(heard().loudnessDb(kEnd - 0.25, kEnd), heard().loudnessDb(kEnd - 10, kEnd - 5) - 30);
 }
 
-TEST_F(SoundtrackTest, BuildsUpAndCalmsDownWithTheScenes) {
+TEST(Soundtrack, BuildsUpAndCalmsDownWithTheScenes) {
     const Rendering& r = heard();
     const double opening = r.loudnessDb(0, 13), tunnel = r.loudnessDb(13, 39.5), cube = r.loudnessDb(39.5, 65);
     EXPECT_GT(tunnel, opening + 2) << "the full groove arrives with the logo fan";
@@ -90,7 +79,5 @@ TEST_F(SoundtrackTest, BuildsUpAndCalmsDownWithTheScenes) {
     for (double change : {13.0, 39.5})
         EXPECT_GT(r.loudnessDb(change, change + 1), r.loudnessDb(change - 1.5, change - 0.5)) << change << " s";
 }
-
-TEST_F(SoundtrackTest, IsTheSameOnEveryCall) { EXPECT_EQ(composeSoundtrack(), bytes()); }
 
 }  // namespace
