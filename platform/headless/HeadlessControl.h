@@ -106,8 +106,8 @@ void setAudioLatency(int frames);
 platform::PixelFormat lastPixelFormat();
 
 // Forgets all scripts, records, failures and resources, the posted messages, the audio output with
-// its latency and captured track, and sets the clock back to frame 0 at 60 frames per second on a 1 GHz
-// counter. The window class, windows and contexts still open stay open.
+// its latency and captured track, and sets the clock back to frame 0 at 60 frames per second on a
+// 1 GHz counter. The window class, windows and contexts still open stay open.
 void reset();
 
 }  // namespace headless

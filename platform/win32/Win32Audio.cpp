@@ -38,7 +38,8 @@ void refillReturnedBuffers() {
         WAVEHDR& header = output.headers[i];
         if ((header.dwFlags & WHDR_INQUEUE) != 0) continue;
         output.render(output.user, output.samples[i], framesPerBuffer);
-        if (waveOutWrite(output.device, &header, sizeof header) == MMSYSERR_NOERROR) output.framesWritten += framesPerBuffer;
+        if (waveOutWrite(output.device, &header, sizeof header) == MMSYSERR_NOERROR)
+            output.framesWritten += framesPerBuffer;
     }
 }
 
