@@ -13,7 +13,7 @@
 //   - the thread's message queue: peek, translate, dispatch, post quit, default processing;
 //   - the high-resolution counter;
 //   - resource lookup by numeric id;
-//   - audio output pulled through a callback.
+//   - audio output pulled through a callback, with the latency it adds.
 // All calls are made from the thread that runs the demo.
 #include <cstddef>
 #include <cstdint>
@@ -124,5 +124,8 @@ bool openAudioOutput(int sampleRate, AudioRender render, void* user);
 void startAudioOutput();
 // After this returns `render` is not running and is not called again until the next start.
 void stopAudioOutput();
+// Frames the output plays before a sample rendered from now on is heard: what it holds already and
+// what it renders ahead. 0 when no output is open.
+int audioOutputLatencyFrames();
 
 }  // namespace platform

@@ -46,6 +46,12 @@ void AudioLibrary::stop() {
     playing_ = nullptr;
 }
 
+int32_t AudioLibrary::outputLatencyMs() const {
+    if (!outputOpen_) return 0;
+    const int64_t frames = std::max(0, platform::audioOutputLatencyFrames());
+    return static_cast<int32_t>((frames * 1000 + sampleRate_ / 2) / sampleRate_);
+}
+
 uint32_t AudioLibrary::loadModule(const void* data, size_t size) {
     return add(modules_, ModuleSource::decode(data, size, sampleRate_));
 }

@@ -29,6 +29,9 @@ public:
     void start();
     // Stops the output and whatever plays (which keeps its position): silent until start and play.
     void stop();
+    // How long after a play its first sample is heard, rounded to whole milliseconds; 0 without a
+    // device.
+    int32_t outputLatencyMs() const;
 
     uint32_t loadModule(const void* data, size_t size);
     uint32_t loadModuleFile(const char* fileName);

@@ -1,5 +1,6 @@
 #include "runtime/Demo.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -60,6 +61,12 @@ void Demo::addScene(Scene* scene, int32_t startMs, int32_t endMs_) {
     timeline->add(scene);
 }
 
+int32_t Demo::timelineMs() {
+    const int32_t elapsed = timer->elapsedMs();
+    if (elapsed < 0) return elapsed + offsetMs;  // the counter has failed: keep its -1
+    return std::max(0, elapsed - musicLatencyMs) + offsetMs;
+}
+
 void Demo::initScenes() {
     const Scene* failed = timeline->initAll(0);
     if (failed == nullptr) return;
@@ -84,6 +91,7 @@ int32_t Demo::run(int32_t offset) {
     timeline->initAll(2);
     console->buildFont();
     if (musicLoaded) music->play();
+    musicLatencyMs = musicLoaded ? music->outputLatencyMs() : 0;
     timer->reset();
 
     RunnerState& state = runnerState;

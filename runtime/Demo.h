@@ -35,6 +35,9 @@ public:
     FrameTimer* timer = nullptr;
     MusicPlayer* music = nullptr;
     int32_t offsetMs = 0;
+    // How long after the music starts its first sample is heard; timeline time stands at the offset
+    // until then, so picture and sound begin together.
+    int32_t musicLatencyMs = 0;
     bool musicLoaded = false;
     int32_t endMs = 0;
     TextureRegistry* textures = nullptr;
@@ -43,7 +46,7 @@ public:
 private:
     enum class Step { NextIteration, ReturnFailure };
 
-    int32_t timelineMs() { return timer->elapsedMs() + offsetMs; }
+    int32_t timelineMs();
     void initScenes();
     bool renderScenes(int32_t& rows);
     void toggleDebug();

@@ -25,6 +25,8 @@ public:
     void play();
     // Silences the output.
     void stop();
+    // How long after play the soundtrack's first sample is heard, in milliseconds.
+    int32_t outputLatencyMs() const { return library_.outputLatencyMs(); }
 
     int32_t rate = 44100;      // output sample rate in Hz
     int32_t kind = 0;          // what the last load loaded: moduleKind or a stream

@@ -52,7 +52,8 @@ int swapBuffers(DeviceHandle device) {
 bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
     logCall("openAudioOutput " + std::to_string(sampleRate));
     if (failing(Step::OpenAudio) || sampleRate <= 0 || render == nullptr) return false;
-    script().audio = {true, false, sampleRate, render, user};
+    headless::detail::AudioOutput& audio = script().audio;
+    audio = {true, false, sampleRate, render, user, audio.latencyFrames};
     return true;
 }
 
@@ -65,5 +66,7 @@ void stopAudioOutput() {
     logCall("stopAudioOutput");
     script().audio.started = false;
 }
+
+int audioOutputLatencyFrames() { return script().audio.open ? script().audio.latencyFrames : 0; }
 
 }  // namespace platform

@@ -98,6 +98,10 @@ const std::vector<int16_t>& capturedAudio() { return script().capturedAudio; }
 
 int audioSampleRate() { return script().audio.sampleRate; }
 
+void setAudioLatency(int frames) { script().audio.latencyFrames = frames; }
+
+platform::PixelFormat lastPixelFormat() { return script().pixelFormat; }
+
 void reset() { script() = detail::Script{}; }
 
 }  // namespace headless

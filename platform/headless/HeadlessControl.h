@@ -98,10 +98,16 @@ void setResource(int id, std::vector<uint8_t> bytes);
 // frames presented while the output was stopped or absent.
 const std::vector<int16_t>& capturedAudio();
 int audioSampleRate();  // of the open output; 44100 when none is open
+// The latency the open output reports, in frames: 0, exact, unless a test sets another. The
+// captured track is not delayed by it.
+void setAudioLatency(int frames);
 
-// Forgets all scripts, records, failures and resources, the posted messages, the audio output and
-// its captured track, and sets the clock back to frame 0 at 60 frames per second on a 1 GHz
-// counter. The window class, windows and contexts still open stay open.
+// The pixel-format descriptor given to the latest setPixelFormat call; all zero before any.
+platform::PixelFormat lastPixelFormat();
+
+// Forgets all scripts, records, failures and resources, the posted messages, the audio output with
+// its latency and captured track, and sets the clock back to frame 0 at 60 frames per second on a
+// 1 GHz counter. The window class, windows and contexts still open stay open.
 void reset();
 
 }  // namespace headless

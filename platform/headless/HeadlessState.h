@@ -56,6 +56,7 @@ struct AudioOutput {
     int sampleRate = 44100;
     platform::AudioRender render = nullptr;
     void* user = nullptr;
+    int latencyFrames = 0;  // reported only
 };
 
 // Everything reset() sets back.
@@ -71,6 +72,7 @@ struct Script {
     int64_t counterFrequency = 1000000000;
     int64_t frames = 0;
     AudioOutput audio;
+    platform::PixelFormat pixelFormat{};  // the latest one set
     std::vector<int16_t> capturedAudio;
     std::function<void(int64_t)> presentHook;
 };

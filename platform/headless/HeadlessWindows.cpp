@@ -114,8 +114,8 @@ int choosePixelFormat(DeviceHandle device, const PixelFormat& format) {
 }
 
 bool setPixelFormat(DeviceHandle device, int index, const PixelFormat& format) {
-    (void)format;
     logCall("setPixelFormat " + std::to_string(index));
+    headless::detail::script().pixelFormat = format;
     headless::detail::Window* window = windowOfDevice(device);
     if (failing(Step::SetPixelFormat) || window == nullptr || index != 1) return false;
     window->device.pixelFormat = index;

@@ -15,11 +15,14 @@ struct AudioOutput {
     SDL_AudioDeviceID device = 0;
     platform::AudioRender render = nullptr;
     void* user = nullptr;
+    int bufferFrames = 0;  // of each callback, as obtained
 };
 
 AudioOutput output;
 
 constexpr int channelCount = 2;
+// About 23 ms at 44.1 kHz: small enough to keep the sound close behind the picture, large enough
+// to play without gaps while the frame loop keeps a core busy.
 constexpr Uint16 framesPerCallback = 1024;
 
 void SDLCALL fillStream(void* userdata, Uint8* stream, int byteCount) {
@@ -38,7 +41,7 @@ bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
     snd_lib_error_set_handler(ignoreAlsaDiagnostic);
     if (SDL_WasInit(SDL_INIT_AUDIO) == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (output.device != 0) SDL_CloseAudioDevice(output.device);
-    output = {0, render, user};
+    output = {0, render, user, 0};
 
     SDL_AudioSpec wanted{};
     wanted.freq = sampleRate;
@@ -47,8 +50,11 @@ bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
     wanted.samples = framesPerCallback;
     wanted.callback = fillStream;
     wanted.userdata = &output;
-    // No changes allowed: SDL converts to whatever the device takes. The device opens paused.
-    output.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    // SDL converts to whatever format and rate the device takes, but the buffer is the device's
+    // own: rebuffering to ours would add latency that nothing reports. The device opens paused.
+    SDL_AudioSpec obtained{};
+    output.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
+    output.bufferFrames = output.device != 0 ? obtained.samples : 0;
     return output.device != 0;
 }
 
@@ -61,5 +67,9 @@ void startAudioOutput() {
 void stopAudioOutput() {
     if (output.device != 0) SDL_PauseAudioDevice(output.device, 1);
 }
+
+// A sample rendered now waits for the buffer the callback fills next to be played out. What the
+// device queues beyond that SDL does not tell, so it is left out.
+int audioOutputLatencyFrames() { return output.device != 0 ? output.bufferFrames : 0; }
 
 }  // namespace platform

@@ -4,6 +4,9 @@
 // The thread calls render only while it holds the lock and the output plays; stopping clears
 // that flag under the lock, so once stopAudioOutput returns render is not running. Nothing here
 // has a destructor: the thread waits until the process ends.
+//
+// The buffers are what a sample rendered now waits behind: four of about 23 ms each keep that
+// under a tenth of a second while leaving the thread three buffers' time to refill one.
 #include "platform/win32/Win32.h"
 
 #include <mmsystem.h>
@@ -11,15 +14,17 @@
 namespace {
 
 constexpr int bufferCount = 4;
-constexpr int framesPerBuffer = 2048;  // about 46 ms at 44100 Hz
+constexpr int framesPerBuffer = 1024;  // about 23 ms at 44100 Hz
 constexpr int channelCount = 2;
+constexpr int bytesPerFrame = channelCount * sizeof(int16_t);
 
 struct WaveOutput {
     HWAVEOUT device = nullptr;
     HANDLE bufferReturned = nullptr;  // set by waveOut for each buffer it is done with, and by start
     HANDLE thread = nullptr;
-    CRITICAL_SECTION lock;  // held while render runs; guards playing
+    CRITICAL_SECTION lock;  // held while render runs; guards playing and framesWritten
     bool playing = false;
+    DWORD framesWritten = 0;  // since the device's position was last set back to 0
     platform::AudioRender render = nullptr;
     void* user = nullptr;
     WAVEHDR headers[bufferCount] = {};
@@ -33,7 +38,8 @@ void refillReturnedBuffers() {
         WAVEHDR& header = output.headers[i];
         if ((header.dwFlags & WHDR_INQUEUE) != 0) continue;
         output.render(output.user, output.samples[i], framesPerBuffer);
-        waveOutWrite(output.device, &header, sizeof header);
+        if (waveOutWrite(output.device, &header, sizeof header) == MMSYSERR_NOERROR)
+            output.framesWritten += framesPerBuffer;
     }
 }
 
@@ -90,7 +96,7 @@ bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
     format.nChannels = channelCount;
     format.nSamplesPerSec = static_cast<DWORD>(sampleRate);
     format.wBitsPerSample = 16;
-    format.nBlockAlign = channelCount * sizeof(int16_t);
+    format.nBlockAlign = bytesPerFrame;
     format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
     const DWORD_PTR event = reinterpret_cast<DWORD_PTR>(output.bufferReturned);
     if (waveOutOpen(&output.device, WAVE_MAPPER, &format, event, 0, CALLBACK_EVENT) != MMSYSERR_NOERROR) {
@@ -117,9 +123,26 @@ void stopAudioOutput() {
     if (output.device == nullptr) return;
     EnterCriticalSection(&output.lock);
     output.playing = false;
+    output.framesWritten = 0;
     LeaveCriticalSection(&output.lock);
-    // Hands every queued buffer back unplayed; the thread leaves them until the next start.
+    // Hands every queued buffer back unplayed and sets the position back to 0; the thread leaves
+    // the buffers until the next start.
     waveOutReset(output.device);
+}
+
+// What is written and not yet played, by the device's own position; every buffer when the device
+// keeps no position.
+int audioOutputLatencyFrames() {
+    if (output.device == nullptr) return 0;
+    EnterCriticalSection(&output.lock);
+    const DWORD written = output.framesWritten;
+    MMTIME position{};
+    position.wType = TIME_SAMPLES;
+    const bool known = waveOutGetPosition(output.device, &position, sizeof position) == MMSYSERR_NOERROR;
+    LeaveCriticalSection(&output.lock);
+    if (known && position.wType == TIME_SAMPLES) return static_cast<int>(written - position.u.sample);
+    if (known && position.wType == TIME_BYTES) return static_cast<int>(written - position.u.cb / bytesPerFrame);
+    return bufferCount * framesPerBuffer;
 }
 
 }  // namespace platform

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/GL.h"
 #include "platform/WindowMessages.h"
 #include "platform/headless/HeadlessControl.h"
+#include "runtime/ModuleSource.h"
 #include "runtime/StatisticsOverlay.h"
 #include "tests/support/TgaFiles.h"
 
@@ -49,7 +51,8 @@ public:
 
 class DemoTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { resetBackend(); }
+    void resetBackend() {
         headless::reset();
         runnerState = {};
         headless::setResource(117, tga::filled(2, 2, 255, 0, 0, 255));
@@ -66,6 +69,15 @@ protected:
     static bool called(const std::string& call) {
         const auto& calls = headless::calls();
         return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+
+    // The calls made so far that begin with one of these words.
+    static std::vector<std::string> callsOf(std::initializer_list<std::string> names) {
+        std::vector<std::string> found;
+        for (const std::string& call : headless::calls())
+            for (const std::string& name : names)
+                if (call.rfind(name, 0) == 0) found.push_back(call);
+        return found;
     }
 
     TextureScene scene;
@@ -146,6 +158,129 @@ TEST_F(DemoTest, F11RebuildsTheWindowWhileTheTimelineRunsOn) {
     EXPECT_EQ(pixel[1], 0);
     EXPECT_TRUE(std::is_sorted(scene.times.begin(), scene.times.end()));
     EXPECT_EQ(scene.times.back(), 500);  // the frame after 30 presented ones: no time lost
+}
+
+TEST_F(DemoTest, HeldF11RebuildsOncePerTwentySixFramesAtTheCurrentSize) {
+    const auto expectWindowsPixelFormat = [] {
+        const PixelFormat format = headless::lastPixelFormat();
+        EXPECT_EQ(format.size, 40);
+        EXPECT_EQ(format.version, 1);
+        EXPECT_EQ(format.flags, 0x25u);  // to a window, OpenGL, double-buffered
+        EXPECT_EQ(format.pixelType, 0);  // RGBA
+        EXPECT_EQ(format.colorBits, 32);
+        EXPECT_EQ(format.depthBits, 16);
+        EXPECT_EQ(format.layerType, 0);  // the main plane
+    };
+    auto demo = makeDemo();
+    expectWindowsPixelFormat();
+    demo->addScene(&scene, 0, 100000);
+    headless::scriptResize(0, 72, 40);
+    for (int frame = 0; frame < 60; ++frame) headless::scriptKey(frame, VK_F11, true);  // held, repeating
+    headless::scriptKey(60, VK_ESCAPE, true);
+    std::vector<std::pair<int64_t, std::string>> statuses;  // each new status and the frame it shows in
+    headless::onPresent([&](int64_t frame) {
+        if (statuses.empty() || statuses.back().second != demo->console->statusText)
+            statuses.emplace_back(frame, demo->console->statusText);
+    });
+    EXPECT_EQ(demo->run(0), 0);
+    EXPECT_EQ(headless::framesPresented(), 60);
+    EXPECT_EQ(statuses, (std::vector<std::pair<int64_t, std::string>>{{0, "Switching to fullscreen mode"},
+                                                                     {25, "Switching to windowed mode"},
+                                                                     {50, "Switching to fullscreen mode"}}));
+    // Every window has the client size of the one before, resized, and full screen takes 32 bits.
+    EXPECT_EQ(callsOf({"createWindow", "changeDisplayMode"}),
+              (std::vector<std::string>{"createWindow Windowed 80x87", "changeDisplayMode 72x40x32",
+                                        "createWindow FullScreen 72x40", "createWindow Windowed 88x79",
+                                        "changeDisplayMode 72x40x32", "createWindow FullScreen 72x40"}));
+    expectWindowsPixelFormat();
+}
+
+TEST_F(DemoTest, TheFrameRateWindowRestartsOnceMoreThanASecondHasPassed) {
+    auto demo = makeDemo();
+    demo->addScene(&scene, 0, 100000);
+    headless::scriptKey(125, VK_ESCAPE, true);
+    std::vector<RunnerState> states;  // as each frame is presented, after its frame count
+    headless::onPresent([&](int64_t) { states.push_back(runnerState); });
+    demo->run(0);
+    ASSERT_EQ(states.size(), 125u);
+    const auto expectWindow = [&](size_t frame, int32_t startMs, int32_t lengthMs, int32_t frames) {
+        EXPECT_EQ(states[frame].fpsWindowStart, startMs) << "frame " << frame;
+        EXPECT_EQ(states[frame].fpsWindowMs, lengthMs) << "frame " << frame;
+        EXPECT_EQ(states[frame].fpsFrames, frames) << "frame " << frame;
+    };
+    expectWindow(0, 0, 0, 1);  // a window of no length: the rate shows 0.00
+    expectWindow(1, 0, 17, 2);
+    expectWindow(60, 0, 1000, 61);  // a second exactly is not more than one
+    // The frame at 1017 ms restarts the window: no frames in it yet, so it shows 0.00 too.
+    expectWindow(61, 1017, 1017, 1);
+    expectWindow(121, 1017, 1000, 61);
+    expectWindow(122, 2033, 1016, 1);
+}
+
+TEST_F(DemoTest, AFailedRebuildReturnsOneAndLeavesNothingToTearDown) {
+    for (const headless::Step step : {headless::Step::CreateWindow, headless::Step::CreateContext}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        resetBackend();
+        auto demo = makeDemo();
+        demo->addScene(&scene, 0, 100000);
+        headless::failStep(step);  // from the rebuild on: the first window is made already
+        headless::scriptKey(3, VK_F11, true);
+        EXPECT_EQ(demo->run(0), 1);
+        EXPECT_EQ(headless::framesPresented(), 3);
+        EXPECT_EQ(demo->window, nullptr);
+        EXPECT_STREQ(demo->console->statusText, "Switching to fullscreen mode");
+        // The create says why; the teardowns of both windows went without a shutdown error.
+        ASSERT_EQ(headless::messageBoxes().size(), 1u);
+        EXPECT_EQ(headless::messageBoxes()[0].caption, "ERROR");
+        EXPECT_TRUE(headless::openWindows().empty());
+        EXPECT_EQ(callsOf({"unregisterWindowClass"}).size(), 2u);
+        const size_t callsAtReturn = headless::calls().size();
+        demo.reset();
+        const std::vector<std::string> later(headless::calls().begin() + callsAtReturn, headless::calls().end());
+        EXPECT_EQ(later, (std::vector<std::string>{"stopAudioOutput"}));  // the audio library's own
+    }
+}
+
+// The embedded soundtrack's first frames as the audio library decodes them.
+std::vector<int16_t> soundtrackStart(int frames) {
+    const ResourceBytes module = findResource(142);
+    const auto source = audio::ModuleSource::decode(module.data, module.size, 44100);
+    std::vector<int16_t> samples(2 * static_cast<size_t>(frames));
+    if (source) source->render(samples.data(), frames);
+    return samples;
+}
+
+TEST_F(DemoTest, TheMusicSoundsFromTimelineZeroUntilTheRunEnds) {
+    auto demo = makeDemo();
+    demo->loadMusic(142);
+    demo->addScene(&scene, 0, 100);
+    EXPECT_EQ(demo->run(0), 0);
+    ASSERT_EQ(headless::framesPresented(), 6);
+    const std::vector<int16_t> expected = soundtrackStart(6 * 735);
+    ASSERT_TRUE(std::any_of(expected.begin(), expected.end(), [](int16_t s) { return s != 0; }));
+    EXPECT_EQ(headless::capturedAudio(), expected);
+    EXPECT_EQ(headless::calls().back(), "stopAudioOutput");
+    headless::advanceClock(1);
+    EXPECT_TRUE(std::all_of(headless::capturedAudio().begin() + expected.size(), headless::capturedAudio().end(),
+                            [](int16_t s) { return s == 0; }));
+}
+
+TEST_F(DemoTest, TheTimelineStartsWhenTheFirstSampleIsHeard) {
+    for (const bool withMusic : {true, false}) {
+        SCOPED_TRACE(withMusic ? "with music" : "without music");
+        resetBackend();
+        scene.times.clear();
+        headless::setAudioLatency(4410);  // 100 ms at 44.1 kHz
+        auto demo = makeDemo();
+        if (withMusic) demo->loadMusic(142);
+        demo->addScene(&scene, 0, 150);
+        EXPECT_EQ(demo->run(50), 0);
+        // Frames at 0, 17, 33 ... ms of the clock, the offset of 50 ms added.
+        if (withMusic)
+            EXPECT_EQ(scene.times, (std::vector<int32_t>{50, 50, 50, 50, 50, 50, 50, 67, 83, 100, 117, 133}));
+        else
+            EXPECT_EQ(scene.times, (std::vector<int32_t>{50, 67, 83, 100, 117, 133}));
+    }
 }
 
 TEST_F(DemoTest, WithoutAWindowRunReturnsOneAtOnce) {

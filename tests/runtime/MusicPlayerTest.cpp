@@ -162,9 +162,18 @@ TEST_F(MusicPlayerTest, WavFilePlaysAsStreamFromItsStartOnEveryPlay) {
     EXPECT_TRUE(playedOnce(capture(8), ramp));
 }
 
+TEST_F(MusicPlayerTest, TheOutputsLatencyIsReportedInWholeMilliseconds) {
+    const std::pair<int, int32_t> cases[] = {{0, 0}, {4410, 100}, {1000, 23}, {1, 0}, {-50, 0}};
+    for (const auto& [frames, ms] : cases) {
+        headless::setAudioLatency(frames);
+        EXPECT_EQ(player.outputLatencyMs(), ms) << frames << " frames";
+    }
+}
+
 TEST(MusicPlayerWithoutDevice, SaysSoOnceAndGoesOnSilently) {
     headless::reset();
     headless::setResource(soundtrackId, tinyModule());
+    headless::setAudioLatency(4410);  // of a device that is not there
     headless::failStep(headless::Step::OpenAudio);
     ::testing::internal::CaptureStderr();
     MusicPlayer player;
@@ -175,6 +184,7 @@ TEST(MusicPlayerWithoutDevice, SaysSoOnceAndGoesOnSilently) {
         EXPECT_TRUE(silent(capture(20)));
         player.stop();
     }
+    EXPECT_EQ(player.outputLatencyMs(), 0);
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     EXPECT_NE(said.find("no sound device"), std::string::npos) << said;

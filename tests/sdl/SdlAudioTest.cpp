@@ -62,6 +62,8 @@ TEST_F(SdlAudio, RendersOnlyWhileStarted) {
     startAudioOutput();
     ASSERT_TRUE(waitUntil([&] { return listener.calls >= 3; }));
     EXPECT_GT(listener.lastFrameCount, 0);
+    // A sample rendered now is heard after the buffer the device obtained.
+    EXPECT_EQ(platform::audioOutputLatencyFrames(), listener.lastFrameCount);
 
     stopAudioOutput();
     const int callsWhenStopped = listener.calls;
