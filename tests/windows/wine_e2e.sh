@@ -80,9 +80,7 @@ point_at_window() {
 # The demo reads keys once a frame, so a press and its release must not arrive within one frame.
 press() {
     point_at_window
-    bounded xdotool keydown "$1"
-    sleep 0.3
-    bounded xdotool keyup "$1"
+    hold_key "$1"
 }
 
 screenshot() { bounded import -window root "$work/$case_name-$1.png"; }
