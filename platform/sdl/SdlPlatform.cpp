@@ -1,8 +1,10 @@
 // The sdl backend: the platform contract on SDL2, for Linux desktops (tested on X11 under Xvfb).
 //
 // Implements:
-//  [x] window class and one window at a time, created hidden; WM_SIZE with the drawable size is
-//      sent to the class's procedure while the window is created, and on every size change
+//  [x] window class and one window at a time, created hidden; WM_SIZE with the window's size
+//      (the size asked, for desktop full screen) is sent to the class's procedure while the window
+//      is created, and on every size change; frames are scaled to the drawable, which on a
+//      high-density display has more pixels than the window
 //  [x] full screen as a borderless window over the whole desktop at its own resolution, granted
 //      whenever there is a display; or, chosen by the viewer, a display mode the display lists
 //      with exactly the asked size
@@ -96,7 +98,7 @@ SDL_Window* windowOf(platform::WindowHandle window) {
 intptr_t clientSizeParam(const OpenWindow& open) {
     if (open.desktopFullScreen) return platform::sizeParam(open.askedWidth, open.askedHeight);
     int width = 0, height = 0;
-    SDL_GL_GetDrawableSize(open.window, &width, &height);
+    SDL_GetWindowSize(open.window, &width, &height);
     return platform::sizeParam(width, height);
 }
 
@@ -160,7 +162,7 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
     requestGLAttributes();
     const bool fullScreen = mode == WindowMode::FullScreen;
     const bool desktop = fullScreen && desktopFullScreen();
-    const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL |
+    const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI |
                          (!fullScreen ? SDL_WINDOW_RESIZABLE
                                       : desktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_FULLSCREEN);
     // Created over the whole desktop: where no window manager answers the full-screen request

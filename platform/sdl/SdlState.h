@@ -27,7 +27,7 @@ platform::WindowHandle handleOf(SDL_Window* window);
 SDL_Window* windowOf(platform::WindowHandle window);
 
 // WM_SIZE's lParam for the open window: the asked size of a desktop full-screen window, the
-// drawable (pixel) size of any other.
+// window's size (in the desktop's units, not the drawable's pixels) of any other.
 intptr_t clientSizeParam(const OpenWindow& open);
 
 }  // namespace sdl
