@@ -53,24 +53,28 @@ expect_geometry() {
 
 shot() { bounded import -window root "$work/$case_name-$1.png" 2>/dev/null; }
 
-# The largest channel value in a region (WxH+X+Y) of screenshot $1; 0 where it is all black.
-region_max() { convert "$work/$case_name-$1.png" -crop "$2" +repage -format '%[max]' info: 2>/dev/null; }
+# The largest channel value in each region (WxH+X+Y) of screenshot $1, on one line; 0 for a
+# region that is all black.
+region_maxima() {
+    local file=$work/$case_name-$1.png crops=() region
+    shift
+    for region in "$@"; do crops+=('(' -clone 0 -crop "$region" +repage ')'); done
+    convert "$file" "${crops[@]}" -delete 0 -format '%[max] ' info: 2>/dev/null
+}
 
 drawn_frame() { shot first-frame && [ "$(convert "$work/$case_name-first-frame.png" -format %k info:)" -gt 1 ]; }
 
 # Screenshot $1 shows the frame as a $2 (WxH) picture at the top of the screen, between black
 # bars of $3 pixels (none when 0) left and right, reaching the edges of its rectangle.
 letterboxed() {
-    local name=$1 width=${2%x*} height=${2#*x} bar=$3
+    local name=$1 width=${2%x*} height=${2#*x} bar=$3 regions maxima
     shot "$name" || return 1
-    if [ "$bar" -gt 0 ]; then
-        [ "$(region_max "$name" "${bar}x$height+0+0")" = 0 ] &&
-            [ "$(region_max "$name" "${bar}x$height+$((bar + width))+0")" = 0 ] || return 1
-    fi
-    [ "$(region_max "$name" "1x$height+$bar+0")" != 0 ] &&
-        [ "$(region_max "$name" "1x$height+$((bar + width - 1))+0")" != 0 ] &&
-        [ "$(region_max "$name" "${width}x1+$bar+0")" != 0 ] &&
-        [ "$(region_max "$name" "${width}x1+$bar+$((height - 1))")" != 0 ]
+    # The picture's four edges, then the bars.
+    regions=("1x$height+$bar+0" "1x$height+$((bar + width - 1))+0" "${width}x1+$bar+0" "${width}x1+$bar+$((height - 1))")
+    [ "$bar" -eq 0 ] || regions+=("${bar}x$height+0+0" "${bar}x$height+$((bar + width))+0")
+    read -ra maxima < <(region_maxima "$name" "${regions[@]}")
+    [ ${#maxima[@]} -eq ${#regions[@]} ] && [ "${maxima[0]}" != 0 ] && [ "${maxima[1]}" != 0 ] &&
+        [ "${maxima[2]}" != 0 ] && [ "${maxima[3]}" != 0 ] && [ "${maxima[4]:-0}" = 0 ] && [ "${maxima[5]:-0}" = 0 ]
 }
 
 asked_full_screen() {
@@ -100,7 +104,7 @@ stop_probe() {
 demo_env=()
 start_demo() {
     requests_before=$(wc -l <"$work/requests.wm")
-    SDL_AUDIODRIVER=dummy timeout -s KILL 60 env "${demo_env[@]}" "$program" "$@" >"$work/$case_name.log" 2>&1 &
+    SDL_AUDIODRIVER=dummy timeout -s KILL 150 env "${demo_env[@]}" "$program" "$@" >"$work/$case_name.log" 2>&1 &
     demo_pid=$!
     poll 20 new_window || { fail "no window titled \"$title\" appeared (tarvo $(alive_word))"; return 1; }
     # Without a window manager the keyboard focus follows the pointer: keep it over the window.
