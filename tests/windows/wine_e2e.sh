@@ -267,6 +267,14 @@ case_desktop_full_screen_covers_the_screen() {
     expect_no_box "--fullscreen=desktop"
 }
 
+# The same command line as on Linux: a mistake is refused before anything opens.
+case_command_line_mistake_exits_2() {
+    start_demo --size 640
+    expect_exit 2 "--size 640" || return 1
+    grep -q "^tarvo: bad value for --size: 640" "$work/$case_name.log" || { fail "no word of the bad value"; return 1; }
+    ! demo_window || fail "a window opened"
+}
+
 case_no_closes_with_1() {
     wait_for_question || return 1
     local question_box=$window
@@ -313,7 +321,8 @@ case_name=prefix
 prepare_prefix || { echo "FAIL: no wine prefix" >&2; exit 1; }
 run_cases starts_full_screen_and_draws f12_shows_overlay f11_goes_windowed_and_back escape_exits_0 plays_sound
 on_screen 1024x768x24
-run_cases yes_continues_windowed no_closes_with_1 windowed_asks_nothing desktop_full_screen_covers_the_screen
+run_cases yes_continues_windowed no_closes_with_1 windowed_asks_nothing desktop_full_screen_covers_the_screen \
+          command_line_mistake_exits_2
 
 [ ${#failed_cases[@]} -eq 0 ] || echo "failed: ${failed_cases[*]}" >&2
 echo "windows: $((case_count - ${#failed_cases[@]})) passed, ${#failed_cases[@]} failed"
