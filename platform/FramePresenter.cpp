@@ -47,7 +47,27 @@ bool contextHasFramebuffers() {
     return extensions != nullptr && std::strstr(extensions, "GL_ARB_framebuffer_object") != nullptr;
 }
 
+// Black for the bars, without disturbing the clear colour the scenes rely on.
+void clearToBlack() {
+    GLfloat previous[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, previous);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(previous[0], previous[1], previous[2], previous[3]);
+}
+
 }  // namespace
+
+platform::Rect fitFrame(int frameWidth, int frameHeight, int areaWidth, int areaHeight) {
+    // Compare the aspects in 64 bits: width * height of large areas passes 2^31.
+    int width = areaWidth, height = areaHeight;
+    if (int64_t{areaWidth} * frameHeight > int64_t{areaHeight} * frameWidth)
+        width = static_cast<int>(int64_t{areaHeight} * frameWidth / frameHeight);
+    else
+        height = static_cast<int>(int64_t{areaWidth} * frameHeight / frameWidth);
+    const int left = (areaWidth - width) / 2, bottom = (areaHeight - height) / 2;
+    return {left, bottom, left + width, bottom + height};
+}
 
 void FramePresenter::attach(platform::DeviceHandle windowDevice) {
     device = windowDevice;
@@ -93,8 +113,15 @@ int FramePresenter::present() {
     if (framebuffer == 0) return platform::swapBuffers(device);
     api.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     api.bindFramebuffer(GL_DRAW_FRAMEBUFFER, platform::windowFramebuffer(device));
-    api.blitFramebuffer(0, 0, frameWidth, frameHeight, 0, 0, frameWidth, frameHeight, GL_COLOR_BUFFER_BIT,
-                        GL_NEAREST);
+    int areaWidth = frameWidth, areaHeight = frameHeight;
+    platform::drawableSize(device, areaWidth, areaHeight);
+    const bool sameSize = areaWidth == frameWidth && areaHeight == frameHeight;
+    const platform::Rect target = sameSize || areaWidth <= 0 || areaHeight <= 0
+                                      ? platform::Rect{0, 0, frameWidth, frameHeight}
+                                      : fitFrame(frameWidth, frameHeight, areaWidth, areaHeight);
+    if (!sameSize) clearToBlack();
+    api.blitFramebuffer(0, 0, frameWidth, frameHeight, target.left, target.top, target.right, target.bottom,
+                        GL_COLOR_BUFFER_BIT, sameSize ? GL_NEAREST : GL_LINEAR);
     const int result = platform::swapBuffers(device);
     api.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     return result;

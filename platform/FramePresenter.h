@@ -4,10 +4,19 @@
 // the frame just shown, on every backend and driver: scenes that paint over the previous frame get
 // the same picture everywhere, and capture reads the frame back from here. Without framebuffer
 // objects the scenes draw into the window's back buffer as they would without us.
+//
+// Where the window's framebuffer is larger than the frame or of another shape (desktop full
+// screen, a high-density display), the frame is scaled to the largest rectangle of its own aspect
+// that fits, centred, with black bars around it.
 #include <cstdint>
 #include <vector>
 
 #include "platform/Platform.h"
+
+// Where a frame of frameWidth x frameHeight goes in an area of areaWidth x areaHeight: the largest
+// rectangle of the frame's aspect that fits, centred (so its margins read the same from either
+// edge), in whole pixels.
+platform::Rect fitFrame(int frameWidth, int frameHeight, int areaWidth, int areaHeight);
 
 class FramePresenter {
 public:

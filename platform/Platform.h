@@ -32,6 +32,22 @@ using WindowProc = intptr_t (*)(WindowHandle window, uint32_t message, uintptr_t
 
 enum class WindowMode { FullScreen, Windowed };
 
+// How a full-screen window covers the screen. DisplayMode switches the display to the size asked;
+// Desktop leaves the monitor's mode alone and covers the whole desktop with a borderless window,
+// while the engine still sees a client of the size it asked for and the frame is scaled into the
+// window when presented.
+enum class FullScreenKind { DisplayMode, Desktop };
+
+// The swap interval of the GL contexts: the driver's own setting, or presenting tied to the
+// monitor's refresh (On) or not (Off).
+enum class VSync { DriverDefault, On, Off };
+
+// The viewer's choices for every window of the process; set before the first window.
+struct DisplayChoices {
+    FullScreenKind fullScreen;
+    VSync vsync;
+};
+
 struct Rect {
     int32_t left, top, right, bottom;
 };
@@ -62,11 +78,14 @@ struct ResourceBytes {
 // Fills frameCount stereo frames (interleaved signed 16-bit) at the rate the output was opened with.
 using AudioRender = void (*)(void* user, int16_t* frames, int frameCount);
 
-// --- window class, display mode, cursor ---------------------------------------------------
+// --- display, window class, display mode, cursor ------------------------------------------
+// Connects to the display the windows go on; false, with the reason in `reason`, when there is none.
+bool openDisplay(const char*& reason);
+void setDisplayChoices(const DisplayChoices& choices);
 bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId);
 bool unregisterWindowClass(const char* className);
 // Switches the display to width x height at bitsPerPixel for a full-screen window; false when the
-// mode cannot be had.
+// mode cannot be had. For FullScreenKind::Desktop it changes nothing and grants any size.
 bool changeDisplayMode(int width, int height, int bitsPerPixel);
 void restoreDisplayMode();
 void showCursor(bool visible);
@@ -93,6 +112,9 @@ bool deleteGLContext(ContextHandle context);
 int swapBuffers(DeviceHandle device);
 // The GL framebuffer name that shows in the window (0 for a real window system framebuffer).
 uint32_t windowFramebuffer(DeviceHandle device);
+// The size in pixels of that framebuffer, which may be larger than the client size the engine
+// knows (a desktop full-screen window, a high-density display).
+void drawableSize(DeviceHandle device, int& width, int& height);
 // Address of a GL entry point beyond OpenGL 1.1, none when the driver lacks it.
 void* glProcAddress(const char* name);
 

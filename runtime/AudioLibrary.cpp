@@ -70,9 +70,11 @@ uint32_t AudioLibrary::loadStreamFile(const char* fileName) {
     return readFile(fileName, bytes) ? loadStream(bytes.data(), bytes.size()) : 0;
 }
 
-bool AudioLibrary::playModule(uint32_t handle) { return play(modules_, handle, true); }
+bool AudioLibrary::playModule(uint32_t handle, int32_t fromMs) { return play(modules_, handle, true, fromMs); }
 
-bool AudioLibrary::playStream(uint32_t handle, bool flush) { return play(streams_, handle, flush); }
+bool AudioLibrary::playStream(uint32_t handle, bool flush, int32_t fromMs) {
+    return play(streams_, handle, flush, fromMs);
+}
 
 bool AudioLibrary::freeModule(uint32_t handle) { return release(modules_, handle); }
 
@@ -84,11 +86,11 @@ uint32_t AudioLibrary::add(Sources& sources, std::unique_ptr<AudioSource> source
     return lastHandle_;
 }
 
-bool AudioLibrary::play(Sources& sources, uint32_t handle, bool rewind) {
+bool AudioLibrary::play(Sources& sources, uint32_t handle, bool flush, int32_t fromMs) {
     auto found = sources.find(handle);
     if (found == sources.end()) return false;
     std::lock_guard<std::mutex> lock(mutex_);
-    if (rewind) found->second->rewind();
+    if (flush) found->second->seek(fromMs);
     playing_ = found->second.get();
     return true;
 }

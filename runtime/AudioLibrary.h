@@ -38,10 +38,10 @@ public:
     uint32_t loadStream(const void* data, size_t size);
     uint32_t loadStreamFile(const char* fileName);
 
-    // A module plays from its beginning; a stream from its beginning when flush is set, otherwise
-    // from where it was. False for a handle of the other kind or none.
-    bool playModule(uint32_t handle);
-    bool playStream(uint32_t handle, bool flush);
+    // A module plays from fromMs (its beginning by default); a stream from fromMs when flush is set,
+    // otherwise from where it was. False for a handle of the other kind or none.
+    bool playModule(uint32_t handle, int32_t fromMs = 0);
+    bool playStream(uint32_t handle, bool flush, int32_t fromMs = 0);
 
     // Frees what the handle names, stopping it if it plays; false for a handle of the other kind.
     bool freeModule(uint32_t handle);
@@ -51,7 +51,7 @@ private:
     using Sources = std::map<uint32_t, std::unique_ptr<AudioSource>>;
 
     uint32_t add(Sources& sources, std::unique_ptr<AudioSource> source);
-    bool play(Sources& sources, uint32_t handle, bool rewind);
+    bool play(Sources& sources, uint32_t handle, bool flush, int32_t fromMs);
     bool release(Sources& sources, uint32_t handle);
     static void render(void* self, int16_t* frames, int frameCount);
 

@@ -10,8 +10,8 @@ public:
     virtual ~AudioSource() = default;
     // Writes up to frameCount frames and returns how many it wrote; fewer once the end is reached.
     virtual int render(int16_t* frames, int frameCount) = 0;
-    // Goes back to the first frame.
-    virtual void rewind() = 0;
+    // Goes to the frame at ms milliseconds from the first (0: the first); past the end it has ended.
+    virtual void seek(int32_t ms) = 0;
 };
 
 }  // namespace audio

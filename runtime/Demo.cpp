@@ -75,7 +75,7 @@ void Demo::initScenes() {
     platform::messageBox(text, "Error", platform::MB_OK);
 }
 
-int32_t Demo::run(int32_t offset) {
+int32_t Demo::run(int32_t offset, int32_t musicFromMs) {
     offsetMs = offset;
     // Without a window the constructor has already said why; there is nothing to run.
     if (window == nullptr) return 1;
@@ -90,7 +90,7 @@ int32_t Demo::run(int32_t offset) {
     textures->uploadAll();
     timeline->initAll(2);
     console->buildFont();
-    if (musicLoaded) music->play();
+    if (musicLoaded) music->play(musicFromMs);
     musicLatencyMs = musicLoaded ? music->outputLatencyMs() : 0;
     timer->reset();
 

@@ -27,8 +27,9 @@ public:
     uint32_t loadMusic(int32_t resourceId);
     uint32_t loadMusic(const char* fileName);
     void addScene(Scene* scene, int32_t startMs, int32_t endMs);
-    // Starts everything and runs the frame loop; the process exit code.
-    int32_t run(int32_t offsetMs);
+    // Starts everything and runs the frame loop from timeline time offsetMs, the music from
+    // musicFromMs into it; the process exit code.
+    int32_t run(int32_t offsetMs, int32_t musicFromMs = 0);
 
     GLWindow* window = nullptr;
     SceneTimeline* timeline = nullptr;

@@ -1,4 +1,4 @@
-// The demo's entry point: no options, no configuration; everything is fixed in the programme.
+// The demo's entry point on Linux: full screen means the desktop's own full screen here.
 #include "runtime/Programme.h"
 
-int main() { return playProgramme(); }
+int main(int argc, char** argv) { return playerMain(argc, argv, platform::FullScreenKind::Desktop); }

@@ -27,6 +27,6 @@ int ModuleSource::render(int16_t* frames, int frameCount) {
         module_, sampleRate_, static_cast<size_t>(frameCount), frames));
 }
 
-void ModuleSource::rewind() { openmpt_module_set_position_seconds(module_, 0.0); }
+void ModuleSource::seek(int32_t ms) { openmpt_module_set_position_seconds(module_, ms / 1000.0); }
 
 }  // namespace audio

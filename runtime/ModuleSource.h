@@ -1,6 +1,6 @@
 #pragma once
 // A tracker module (XM, IT, S3M, MOD, MO3, ...) decoded by libopenmpt. It plays once: after the
-// song's end it renders nothing until rewound.
+// song's end it renders nothing until it is sought back.
 #include <cstddef>
 #include <memory>
 
@@ -20,7 +20,7 @@ public:
     ModuleSource& operator=(const ModuleSource&) = delete;
 
     int render(int16_t* frames, int frameCount) override;
-    void rewind() override;
+    void seek(int32_t ms) override;
 
 private:
     ModuleSource(openmpt_module* module, int sampleRate);

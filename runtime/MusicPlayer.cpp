@@ -18,11 +18,11 @@ uint32_t MusicPlayer::load(const char* fileName, int32_t newKind) {
                                          : library_.loadStreamFile(fileName));
 }
 
-void MusicPlayer::play() {
+void MusicPlayer::play(int32_t fromMs) {
     if (kind == moduleKind)
-        library_.playModule(moduleHandle);
+        library_.playModule(moduleHandle, fromMs);
     else
-        library_.playStream(streamHandle, true);
+        library_.playStream(streamHandle, true, fromMs);
 }
 
 void MusicPlayer::stop() { library_.stop(); }

@@ -21,8 +21,8 @@ public:
     // starts the output. Returns the new handle, 0 when the library could not load it.
     uint32_t load(int32_t resourceId, int32_t kind);
     uint32_t load(const char* fileName, int32_t kind);
-    // Plays what the last load loaded, from its beginning.
-    void play();
+    // Plays what the last load loaded, from fromMs into it (its beginning by default).
+    void play(int32_t fromMs = 0);
     // Silences the output.
     void stop();
     // How long after play the soundtrack's first sample is heard, in milliseconds.

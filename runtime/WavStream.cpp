@@ -97,7 +97,7 @@ std::unique_ptr<WavStream> WavStream::decode(const uint8_t* data, size_t size, i
         return nullptr;
     std::vector<int16_t> stereo = toStereo(pcm);
     if (pcm.rate != static_cast<uint32_t>(sampleRate)) stereo = resample(stereo, pcm.rate, sampleRate);
-    return std::unique_ptr<WavStream>(new WavStream(std::move(stereo)));
+    return std::unique_ptr<WavStream>(new WavStream(std::move(stereo), sampleRate));
 }
 
 int WavStream::render(int16_t* frames, int frameCount) {
@@ -105,6 +105,11 @@ int WavStream::render(int16_t* frames, int frameCount) {
     std::copy_n(frames_.begin() + 2 * position_, 2 * count, frames);
     position_ += count;
     return static_cast<int>(count);
+}
+
+void WavStream::seek(int32_t ms) {
+    const size_t frame = static_cast<size_t>(std::max<int64_t>(0, int64_t{ms} * sampleRate_ / 1000));
+    position_ = std::min(frame, frames_.size() / 2);
 }
 
 }  // namespace audio

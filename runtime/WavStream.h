@@ -18,12 +18,13 @@ public:
     static std::unique_ptr<WavStream> decode(const uint8_t* data, size_t size, int sampleRate);
 
     int render(int16_t* frames, int frameCount) override;
-    void rewind() override { position_ = 0; }
+    void seek(int32_t ms) override;
 
 private:
-    explicit WavStream(std::vector<int16_t> frames) : frames_(std::move(frames)) {}
+    WavStream(std::vector<int16_t> frames, int sampleRate) : frames_(std::move(frames)), sampleRate_(sampleRate) {}
 
     std::vector<int16_t> frames_;  // interleaved stereo
+    int sampleRate_;
     size_t position_ = 0;          // in frames
 };
 

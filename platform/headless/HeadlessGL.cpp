@@ -166,6 +166,14 @@ uint32_t windowFramebuffer(DeviceHandle device) {
     return window->framebuffer.framebuffer;
 }
 
+// The window's framebuffer follows its client size.
+void drawableSize(DeviceHandle device, int& width, int& height) {
+    const Window* window = headless::detail::windowOfDevice(device);
+    if (window == nullptr) return;
+    width = window->record.clientWidth;
+    height = window->record.clientHeight;
+}
+
 void* glProcAddress(const char* name) { return reinterpret_cast<void*>(eglGetProcAddress(name)); }
 
 }  // namespace platform

@@ -31,6 +31,15 @@ std::string sizeText(int width, int height) { return std::to_string(width) + "x"
 
 namespace platform {
 
+// There is always a display: the windows are records.
+bool openDisplay(const char*& reason) {
+    reason = "";
+    return true;
+}
+
+// Every display mode is granted and frames are never swapped to a screen: nothing to choose.
+void setDisplayChoices(const DisplayChoices& choices) { (void)choices; }
+
 bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId) {
     (void)iconResourceId;  // windows without a title bar show no icon
     logCall(std::string("registerWindowClass ") + (className ? className : ""));

@@ -25,7 +25,7 @@ bool windowMessageFor(const SDL_WindowEvent& event, platform::Message& out) {
         return true;
     }
     if (event.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        out = {sdl::handleOf(window), platform::WM_SIZE, 0, sdl::drawableSizeParam(window)};
+        out = {sdl::handleOf(window), platform::WM_SIZE, 0, sdl::clientSizeParam(sdl::openWindow())};
         return true;
     }
     return false;

@@ -1,9 +1,14 @@
 // The sdl backend: the platform contract on SDL2, for Linux desktops (tested on X11 under Xvfb).
 //
 // Implements:
-//  [x] window class and one window at a time, created hidden; WM_SIZE with the drawable size is
-//      sent to the class's procedure while the window is created, and on every size change
-//  [x] full-screen display modes the display lists with exactly the asked size
+//  [x] window class and one window at a time, created hidden; WM_SIZE with the window's size
+//      (the size asked, for desktop full screen) is sent to the class's procedure while the window
+//      is created, and on every size change; frames are scaled to the drawable, which on a
+//      high-density display has more pixels than the window
+//  [x] full screen as a borderless window over the whole desktop at its own resolution, granted
+//      whenever there is a display; or, chosen by the viewer, a display mode the display lists
+//      with exactly the asked size
+//  [x] the swap interval the viewer chose
 //  [x] OpenGL compatibility-profile context (never core): double buffered, RGB 8/8/8, depth 16
 //  [x] keys as Windows virtual-key codes, Alt and F10 as system keys, close requests as WM_CLOSE
 //      (SdlKeys.cpp, SdlMessages.cpp)
@@ -31,9 +36,13 @@ portable::WindowClass windowClass;
 int classIconId = 0;  // the resource of the class's icon
 sdl::OpenWindow theWindow;
 
-// The mode changeDisplayMode granted; full-screen windows take it.
+platform::DisplayChoices choices = {platform::FullScreenKind::Desktop, platform::VSync::DriverDefault};
+
+// The mode changeDisplayMode granted; full-screen windows of the DisplayMode kind take it.
 bool fullScreenModeSet = false;
 SDL_DisplayMode fullScreenMode;
+
+bool desktopFullScreen() { return choices.fullScreen == platform::FullScreenKind::Desktop; }
 
 // The window a device context stands for: the device handle is the window handle.
 SDL_Window* windowOfDevice(platform::DeviceHandle device) {
@@ -64,6 +73,13 @@ OpenWindow& openWindow() { return theWindow; }
 
 bool ensureVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+    // Without a display SDL falls back to drivers that draw where nobody sees; a driver named in
+    // SDL_VIDEODRIVER is the user's choice.
+    if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && SDL_getenv("DISPLAY") == nullptr &&
+        SDL_getenv("WAYLAND_DISPLAY") == nullptr) {
+        SDL_SetError("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return false;
+    }
     // One close request per closed window: WM_CLOSE comes from the window's close event alone.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
@@ -79,9 +95,10 @@ SDL_Window* windowOf(platform::WindowHandle window) {
     return sdlWindow != nullptr && sdlWindow == theWindow.window ? sdlWindow : nullptr;
 }
 
-intptr_t drawableSizeParam(SDL_Window* window) {
+intptr_t clientSizeParam(const OpenWindow& open) {
+    if (open.desktopFullScreen) return platform::sizeParam(open.askedWidth, open.askedHeight);
     int width = 0, height = 0;
-    SDL_GL_GetDrawableSize(window, &width, &height);
+    SDL_GetWindowSize(open.window, &width, &height);
     return platform::sizeParam(width, height);
 }
 
@@ -89,7 +106,15 @@ intptr_t drawableSizeParam(SDL_Window* window) {
 
 namespace platform {
 
-// --- window class, display mode, cursor ---------------------------------------------------
+// --- display, window class, display mode, cursor ------------------------------------------
+
+bool openDisplay(const char*& reason) {
+    if (sdl::ensureVideo()) return true;
+    reason = SDL_GetError();
+    return false;
+}
+
+void setDisplayChoices(const DisplayChoices& chosen) { choices = chosen; }
 
 bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId) {
     if (!sdl::ensureVideo() || !windowClass.registerClass(className, proc)) return false;
@@ -101,6 +126,7 @@ bool unregisterWindowClass(const char* className) { return windowClass.unregiste
 
 bool changeDisplayMode(int width, int height, int bitsPerPixel) {
     if (!sdl::ensureVideo()) return false;
+    if (desktopFullScreen()) return true;
     const int modeCount = SDL_GetNumDisplayModes(0);
     for (int i = 0; i < modeCount; ++i) {
         SDL_DisplayMode mode;
@@ -135,18 +161,25 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
     if (proc == nullptr || theWindow.window != nullptr || !sdl::ensureVideo()) return nullptr;
     requestGLAttributes();
     const bool fullScreen = mode == WindowMode::FullScreen;
-    const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL |
-                         (fullScreen ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_RESIZABLE);
-    SDL_Window* window = SDL_CreateWindow(title, x, y, width, height, flags);
+    const bool desktop = fullScreen && desktopFullScreen();
+    const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI |
+                         (!fullScreen ? SDL_WINDOW_RESIZABLE
+                                      : desktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_FULLSCREEN);
+    // Created over the whole desktop: where no window manager answers the full-screen request
+    // (a bare X server), the window still covers the screen.
+    SDL_DisplayMode desktopMode;
+    const bool desktopSized = desktop && SDL_GetDesktopDisplayMode(0, &desktopMode) == 0;
+    SDL_Window* window = SDL_CreateWindow(title, x, y, desktopSized ? desktopMode.w : width,
+                                          desktopSized ? desktopMode.h : height, flags);
     if (window == nullptr) return nullptr;
-    if (fullScreen && fullScreenModeSet && SDL_SetWindowDisplayMode(window, &fullScreenMode) != 0) {
+    if (fullScreen && !desktop && fullScreenModeSet && SDL_SetWindowDisplayMode(window, &fullScreenMode) != 0) {
         SDL_DestroyWindow(window);
         return nullptr;
     }
     sdl::setWindowIcon(window, classIconId);
-    theWindow = {window, proc};
+    theWindow = {window, proc, desktop, width, height};
     const WindowHandle handle = sdl::handleOf(window);
-    proc(handle, WM_SIZE, 0, sdl::drawableSizeParam(window));
+    proc(handle, WM_SIZE, 0, sdl::clientSizeParam(theWindow));
     return handle;
 }
 
@@ -193,7 +226,11 @@ bool makeCurrent(DeviceHandle device, ContextHandle context) {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
     SDL_Window* window = windowOfDevice(device);
     if (context != nullptr && window == nullptr) return false;
-    return SDL_GL_MakeCurrent(window, context) == 0;
+    if (SDL_GL_MakeCurrent(window, context) != 0) return false;
+    // A driver that cannot honour the interval keeps its own: nothing the demo must stop for.
+    if (context != nullptr && choices.vsync != VSync::DriverDefault)
+        SDL_GL_SetSwapInterval(choices.vsync == VSync::On ? 1 : 0);
+    return true;
 }
 
 bool deleteGLContext(ContextHandle context) {
@@ -212,6 +249,10 @@ int swapBuffers(DeviceHandle device) {
 uint32_t windowFramebuffer(DeviceHandle device) {
     (void)device;
     return 0;
+}
+
+void drawableSize(DeviceHandle device, int& width, int& height) {
+    if (SDL_Window* window = windowOfDevice(device)) SDL_GL_GetDrawableSize(window, &width, &height);
 }
 
 void* glProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }

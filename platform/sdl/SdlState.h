@@ -10,6 +10,11 @@ namespace sdl {
 struct OpenWindow {
     SDL_Window* window = nullptr;
     platform::WindowProc proc = nullptr;
+    // A desktop full-screen window tells the engine the client size it asked for, whatever the
+    // desktop's size: the frame is rendered at that size and scaled into the window.
+    bool desktopFullScreen = false;
+    int askedWidth = 0;
+    int askedHeight = 0;
 };
 
 OpenWindow& openWindow();
@@ -21,7 +26,8 @@ bool ensureVideo();
 platform::WindowHandle handleOf(SDL_Window* window);
 SDL_Window* windowOf(platform::WindowHandle window);
 
-// WM_SIZE's lParam for the window's drawable (pixel) size.
-intptr_t drawableSizeParam(SDL_Window* window);
+// WM_SIZE's lParam for the open window: the asked size of a desktop full-screen window, the
+// window's size (in the desktop's units, not the drawable's pixels) of any other.
+intptr_t clientSizeParam(const OpenWindow& open);
 
 }  // namespace sdl

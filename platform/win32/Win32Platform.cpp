@@ -5,7 +5,9 @@
 //  [x] the window class with the executable's icon and the arrow cursor; its window procedure is
 //      a trampoline to the engine's procedure, so messages reach it inside CreateWindowExA,
 //      ShowWindow and DestroyWindow as well as through dispatch
-//  [x] full-screen display modes through ChangeDisplaySettingsA, and the desktop mode restored
+//  [x] full-screen display modes through ChangeDisplaySettingsA, and the desktop mode restored;
+//      or, chosen by the viewer, a popup over the whole desktop that keeps the monitor's mode
+//  [x] the swap interval the viewer chose, through WGL_EXT_swap_control where the driver has it
 //  [x] full-screen (popup) and windowed (overlapped) windows sized by AdjustWindowRectEx; a window
 //      keeps that size where it is larger than the screen (default processing of WM_GETMINMAXINFO)
 //  [x] the pixel format through ChoosePixelFormat/SetPixelFormat, WGL contexts, SwapBuffers,
@@ -25,12 +27,29 @@ namespace {
 // The engine's procedure for the registered class.
 platform::WindowProc classProc = nullptr;
 
+platform::DisplayChoices choices = {platform::FullScreenKind::DisplayMode, platform::VSync::DriverDefault};
+
 // The outer size asked for by the latest createWindow.
 SIZE createdSize = {0, 0};
 
+// The client size a desktop full-screen window tells the engine it has (the size it asked for):
+// the frame is rendered at that size and scaled over the desktop. {0, 0} for other windows.
+SIZE desktopClient = {0, 0};
+
+bool desktopFullScreen() { return choices.fullScreen == platform::FullScreenKind::Desktop; }
+
 LRESULT CALLBACK trampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (classProc == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_SIZE && desktopClient.cx > 0) lParam = MAKELPARAM(desktopClient.cx, desktopClient.cy);
     return classProc(win32::handleOf(window), message, wParam, lParam);
+}
+
+void applySwapInterval() {
+    if (choices.vsync == platform::VSync::DriverDefault) return;
+    using SwapInterval = BOOL(WINAPI*)(int);
+    const auto setInterval = reinterpret_cast<SwapInterval>(
+        reinterpret_cast<void*>(platform::glProcAddress("wglSwapIntervalEXT")));
+    if (setInterval != nullptr) setInterval(choices.vsync == platform::VSync::On ? 1 : 0);
 }
 
 HINSTANCE executable() { return GetModuleHandleA(nullptr); }
@@ -70,7 +89,15 @@ void win32::allowCreatedSize(MINMAXINFO& limits) {
 
 namespace platform {
 
-// --- window class, display mode, cursor ---------------------------------------------------
+// --- display, window class, display mode, cursor ------------------------------------------
+
+// A Windows session always has its desktop.
+bool openDisplay(const char*& reason) {
+    reason = "";
+    return true;
+}
+
+void setDisplayChoices(const DisplayChoices& chosen) { choices = chosen; }
 
 bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId) {
     WNDCLASSA windowClass{};
@@ -92,6 +119,7 @@ bool unregisterWindowClass(const char* className) {
 }
 
 bool changeDisplayMode(int width, int height, int bitsPerPixel) {
+    if (desktopFullScreen()) return true;
     DEVMODEA mode{};
     mode.dmSize = displayModeRecordSize;
     mode.dmPelsWidth = static_cast<DWORD>(width);
@@ -101,7 +129,9 @@ bool changeDisplayMode(int width, int height, int bitsPerPixel) {
     return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
-void restoreDisplayMode() { ChangeDisplaySettingsA(nullptr, 0); }
+void restoreDisplayMode() {
+    if (!desktopFullScreen()) ChangeDisplaySettingsA(nullptr, 0);
+}
 
 void showCursor(bool visible) { ShowCursor(visible ? TRUE : FALSE); }
 
@@ -117,6 +147,12 @@ Rect adjustWindowRect(Rect client, WindowMode mode) {
 WindowHandle createWindow(const char* className, const char* title, WindowMode mode, int x, int y,
                           int width, int height) {
     const WindowStyles styles = stylesOf(mode);
+    desktopClient = {0, 0};
+    if (mode == WindowMode::FullScreen && desktopFullScreen()) {
+        desktopClient = {width, height};
+        width = GetSystemMetrics(SM_CXSCREEN);
+        height = GetSystemMetrics(SM_CYSCREEN);
+    }
     createdSize = {width, height};
     HWND window = CreateWindowExA(styles.extended, className, title, styles.style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                   x, y, width, height, nullptr, nullptr, executable(), nullptr);
@@ -155,7 +191,9 @@ ContextHandle createGLContext(DeviceHandle device) {
 }
 
 bool makeCurrent(DeviceHandle device, ContextHandle context) {
-    return wglMakeCurrent(win32::hdcOf(device), win32::hglrcOf(context)) != FALSE;
+    if (wglMakeCurrent(win32::hdcOf(device), win32::hglrcOf(context)) == FALSE) return false;
+    if (context != nullptr) applySwapInterval();
+    return true;
 }
 
 bool deleteGLContext(ContextHandle context) { return wglDeleteContext(win32::hglrcOf(context)) != FALSE; }
@@ -165,6 +203,14 @@ int swapBuffers(DeviceHandle device) { return SwapBuffers(win32::hdcOf(device));
 uint32_t windowFramebuffer(DeviceHandle device) {
     (void)device;
     return 0;
+}
+
+void drawableSize(DeviceHandle device, int& width, int& height) {
+    RECT client;
+    HWND window = WindowFromDC(win32::hdcOf(device));
+    if (window == nullptr || !GetClientRect(window, &client)) return;
+    width = client.right - client.left;
+    height = client.bottom - client.top;
 }
 
 void* glProcAddress(const char* name) {

@@ -48,6 +48,7 @@ protected:
         }
         if (window != nullptr) destroyWindow(window);
         restoreDisplayMode();
+        setDisplayChoices({FullScreenKind::Desktop, VSync::DriverDefault});
         unregisterWindowClass(testClass);
         drainMessages();
     }
@@ -55,6 +56,30 @@ protected:
     void open(WindowMode mode, int width, int height) {
         window = createWindow(testClass, "SdlWindowTest", mode, 0, 0, width, height);
         ASSERT_NE(window, nullptr) << SDL_GetError();
+    }
+
+    // Opens a window with a current GL context; the device context.
+    DeviceHandle openWithContext(WindowMode mode, int width, int height) {
+        open(mode, width, height);
+        DeviceHandle device = getDeviceContext(window);
+        EXPECT_TRUE(setPixelFormat(device, choosePixelFormat(device, doubleBufferedRgba()), doubleBufferedRgba()));
+        context = createGLContext(device);
+        EXPECT_NE(context, nullptr) << SDL_GetError();
+        EXPECT_TRUE(makeCurrent(device, context)) << SDL_GetError();
+        return device;
+    }
+
+    // The next WM_SIZE the queue delivers within 5 s; 0 when none comes.
+    intptr_t nextSizeParam() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < deadline) {
+            Message message{};
+            if (!peekMessage(message))
+                SDL_Delay(10);
+            else if (message.window == window && message.message == WM_SIZE)
+                return message.lParam;
+        }
+        return 0;
     }
 
     SDL_Window* sdlWindow() const { return sdl::windowOf(window); }
@@ -142,7 +167,30 @@ TEST_F(SdlWindow, ContextIsCompatibilityProfileDoubleBufferedWithDepth) {
     EXPECT_EQ(SDL_GL_GetCurrentContext(), nullptr);
 }
 
-TEST_F(SdlWindow, FullScreenNeedsAModeOfExactlyTheAskedSize) {
+TEST_F(SdlWindow, DesktopFullScreenCoversTheDesktopWhileTheEngineSeesTheSizeItAsked) {
+    ASSERT_TRUE(changeDisplayMode(800, 600, 32));  // no such mode, and none is needed
+    const DeviceHandle device = openWithContext(WindowMode::FullScreen, 320, 240);
+    showWindow(window);
+    EXPECT_EQ(SDL_GetWindowFlags(sdlWindow()) & SDL_WINDOW_FULLSCREEN_DESKTOP,
+              static_cast<Uint32>(SDL_WINDOW_FULLSCREEN_DESKTOP));
+    ASSERT_FALSE(received.empty());
+    EXPECT_EQ(received[0].lParam, sizeParam(320, 240));
+    int width = 0, height = 0;
+    drawableSize(device, width, height);
+    EXPECT_EQ(width, 640);  // the whole Xvfb screen
+    EXPECT_EQ(height, 480);
+    // However the window manager sizes it, the engine keeps its own size.
+    SDL_SetWindowSize(sdlWindow(), 500, 400);
+    SDL_Event sized{};
+    sized.type = SDL_WINDOWEVENT;
+    sized.window.windowID = SDL_GetWindowID(sdlWindow());
+    sized.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    push(sized);
+    EXPECT_EQ(nextSizeParam(), sizeParam(320, 240));
+}
+
+TEST_F(SdlWindow, DisplayModeFullScreenNeedsAModeOfExactlyTheAskedSize) {
+    setDisplayChoices({FullScreenKind::DisplayMode, VSync::DriverDefault});
     EXPECT_FALSE(changeDisplayMode(800, 600, 32));
     EXPECT_FALSE(changeDisplayMode(640, 480, 16));
     ASSERT_TRUE(changeDisplayMode(640, 480, 32));
@@ -191,17 +239,9 @@ TEST_F(SdlWindow, PostedMessagesComeFirstThenEventsThatMeanSomething) {
 TEST_F(SdlWindow, ResizingTheWindowSendsTheNewSize) {
     open(WindowMode::Windowed, 320, 200);
     showWindow(window);
+    drainMessages();
     SDL_SetWindowSize(sdlWindow(), 400, 300);
-    bool resized = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!resized && std::chrono::steady_clock::now() < deadline) {
-        Message message{};
-        if (peekMessage(message))
-            resized = message.window == window && message.message == WM_SIZE && message.lParam == sizeParam(400, 300);
-        else
-            SDL_Delay(10);
-    }
-    EXPECT_TRUE(resized);
+    EXPECT_EQ(nextSizeParam(), sizeParam(400, 300));
 }
 
 TEST_F(SdlWindow, AltF4ReachesTheWindowAsACloseRequest) {

@@ -7,7 +7,18 @@ alive() { kill -0 "$demo_pid" 2>/dev/null; }
 
 alive_word() { alive && echo running || echo gone; }
 
-# Polls "$@" ten times a second for up to $1 seconds while the demo runs.
+# Polls "$@" ten times a second for up to $1 seconds; false when it never held.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The same while the demo runs: false as soon as it has gone.
 poll() {
     local seconds=$1
     shift
@@ -17,4 +28,12 @@ poll() {
         sleep 0.1
     done
     return 1
+}
+
+# The demo reads keys once a frame, so a press and its release must not arrive within one frame:
+# hold the key like a hand would (well short of the keyboard's auto-repeat).
+hold_key() {
+    bounded xdotool keydown "$1"
+    sleep 0.3
+    bounded xdotool keyup "$1"
 }

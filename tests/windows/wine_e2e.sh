@@ -2,8 +2,10 @@
 # End-to-end test of the Windows executable: tarvo.exe under 32-bit wine on Xvfb (no window
 # manager), driven with xdotool, watched through screenshots, the X server's view of its windows
 # and wine's trace of the message boxes it shows. With a 640x480 screen the display mode it asks
-# for is granted; with 1024x768 it is refused and the demo asks whether to go on windowed. Every
-# case is a fresh run under a fresh wineserver; all cases run, and each failure says why.
+# for is granted; with 1024x768 it is refused and the demo asks whether to go on windowed, unless
+# the command line says how to start. Every case is a fresh run under a fresh wineserver; all
+# cases run, and each failure says why. Every wait is for what the case needs to see, with an
+# upper bound.
 # Usage: wine_e2e.sh TARVO_EXE WORK_DIR
 #   (WORK_DIR keeps the wine prefix between runs, the screenshots and each run's output)
 set -u
@@ -80,9 +82,7 @@ point_at_window() {
 # The demo reads keys once a frame, so a press and its release must not arrive within one frame.
 press() {
     point_at_window
-    bounded xdotool keydown "$1"
-    sleep 0.3
-    bounded xdotool keyup "$1"
+    hold_key "$1"
 }
 
 screenshot() { bounded import -window root "$work/$case_name-$1.png"; }
@@ -115,14 +115,16 @@ expect_no_box() {
         fail "$1: a message box showed: $(grep -o 'MSGBOX_OnInit.*' "$work/$case_name.log" | head -n 1)"
 }
 
+# Starts the demo with the options "$@".
 start_demo() {
-    timeout -s KILL 120 wine "$exe" >"$work/$case_name.log" 2>&1 &
+    timeout -s KILL 120 wine "$exe" "$@" >"$work/$case_name.log" 2>&1 &
     demo_pid=$!
 }
 
-# Starts the demo where the display mode is granted and waits for its window to show a drawn frame.
+# Starts the demo (with the options "$@") where it needs to ask nothing and waits for its window
+# to show a drawn frame.
 start_drawing_demo() {
-    start_demo
+    start_demo "$@"
     poll 60 demo_window || { fail "no window titled \"$title\" appeared (tarvo $(alive_word))"; return 1; }
     point_at_window
     poll 20 drawn first-frame || fail "the window shows no drawn frame (tarvo $(alive_word))"
@@ -170,33 +172,37 @@ case_starts_full_screen_and_draws() {
     expect_full_screen "at start"
 }
 
+captured_bytes() { stat -c %s "$sound_capture" 2>/dev/null || echo 0; }
+
+a_second_of_sound() { [ "$(captured_bytes)" -ge 176400 ]; }
+
 # With a sound device the music reaches it through waveOut, and Escape still ends the demo.
 case_plays_sound() {
     rm -f "$sound_capture"
     ALSA_CONFIG_PATH=$work/capture-sound.conf start_drawing_demo || return 1
-    sleep 2
+    poll 20 a_second_of_sound
     press Escape
     expect_exit 0 "Escape while the music plays" || return 1
     ! grep -q 'no sound device' "$work/$case_name.log" || { fail "the sound device was not used"; return 1; }
     local bytes peak
-    bytes=$(stat -c %s "$sound_capture" 2>/dev/null || echo 0)
+    bytes=$(captured_bytes)
     [ "$bytes" -ge 176400 ] || { fail "only $bytes bytes of sound reached the device, not a second's"; return 1; }
     peak=$(peak_sample "$sound_capture")
     echo "sound: $bytes bytes reached the device, peak sample $peak"
     [ "$peak" -ge 1000 ] || fail "the sound that reached the device is silent"
 }
 
+overlay_shown() {
+    screenshot after-f12 && [ "$(overlay_pixels after-f12)" -ge $((before + 300)) ]
+}
+
 case_f12_shows_overlay() {
     start_drawing_demo || return 1
-    local before after
+    local before
     before=$(overlay_pixels first-frame)
     press F12
-    sleep 1  # many frames
-    screenshot after-f12 || { fail "no screenshot after F12"; return 1; }
-    after=$(overlay_pixels after-f12)
-    echo "overlay: $before yellow and green pixels in the top rows before F12, $after after"
-    [ "$after" -ge 300 ] && [ "$after" -ge $((before + 300)) ] ||
-        fail "no statistics text after F12 (see $work/$case_name-after-f12.png)"
+    poll 10 overlay_shown || fail "no statistics text after F12 (see $work/$case_name-after-f12.png)"
+    echo "overlay: $before yellow and green pixels in the top rows before F12, $(overlay_pixels after-f12) after"
 }
 
 case_f11_goes_windowed_and_back() {
@@ -239,6 +245,34 @@ case_yes_continues_windowed() {
     poll 20 drawn windowed || { fail "the windowed demo draws nothing"; return 1; }
     press Escape
     expect_exit 0 "Escape in the window"
+}
+
+# Told how to start, the demo asks nothing, even where the display mode cannot be had.
+case_windowed_asks_nothing() {
+    start_drawing_demo --windowed || return 1
+    expect_windowed "with --windowed" "1024x768+0+0" || return 1
+    press Escape
+    expect_exit 0 "Escape in the window" || return 1
+    expect_no_box "--windowed"
+}
+
+# The desktop's own full screen covers the screen at its own size without changing the mode.
+case_desktop_full_screen_covers_the_screen() {
+    start_drawing_demo --fullscreen=desktop || return 1
+    local now
+    now=$(geometry)
+    [ "$now" = 1024x768+0+0 ] || { fail "the window is $now, not 1024x768+0+0"; return 1; }
+    press Escape
+    expect_exit 0 "Escape in desktop full screen" || return 1
+    expect_no_box "--fullscreen=desktop"
+}
+
+# The same command line as on Linux: a mistake is refused before anything opens.
+case_command_line_mistake_exits_2() {
+    start_demo --size 640
+    expect_exit 2 "--size 640" || return 1
+    grep -q "^tarvo: bad value for --size: 640" "$work/$case_name.log" || { fail "no word of the bad value"; return 1; }
+    ! demo_window || fail "a window opened"
 }
 
 case_no_closes_with_1() {
@@ -287,7 +321,8 @@ case_name=prefix
 prepare_prefix || { echo "FAIL: no wine prefix" >&2; exit 1; }
 run_cases starts_full_screen_and_draws f12_shows_overlay f11_goes_windowed_and_back escape_exits_0 plays_sound
 on_screen 1024x768x24
-run_cases yes_continues_windowed no_closes_with_1
+run_cases yes_continues_windowed no_closes_with_1 windowed_asks_nothing desktop_full_screen_covers_the_screen \
+          command_line_mistake_exits_2
 
 [ ${#failed_cases[@]} -eq 0 ] || echo "failed: ${failed_cases[*]}" >&2
 echo "windows: $((case_count - ${#failed_cases[@]})) passed, ${#failed_cases[@]} failed"
