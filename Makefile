@@ -14,7 +14,7 @@ configure: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 run: all
-	$(BUILD)/runtime/tarvo
+	$(BUILD)/runtime/tarvo $(ARGS)
 
 # Each pass ends with its ten slowest tests, so that a test that grows is noticed.
 test: all
