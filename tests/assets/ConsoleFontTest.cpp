@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <set>
 #include <vector>
 
 #include "GeneratedAssets.h"
@@ -70,18 +69,6 @@ TEST(ConsoleFont, LettersAndDigitsKeepApartAtTheTwelvePixelAdvance) {
     }
 }
 
-TEST(ConsoleFont, EveryGlyphIsDifferent) {
-    // Catches characters missing from the font (drawn as the same placeholder) and wrong maps.
-    std::set<std::vector<bool>> seen;
-    for (int code = 0; code < 256; ++code) {
-        if (isBlankCode(code)) continue;
-        std::vector<bool> shape;
-        for (int y = 0; y < kCell; ++y)
-            for (int x = 0; x < kCell; ++x) shape.push_back(drawn(code, x, y));
-        EXPECT_TRUE(seen.insert(shape).second) << "glyph " << code << " repeats an earlier one";
-    }
-}
-
 TEST(ConsoleFont, GlyphsStandUprightInTheirCells) {
     // The picture is stored bottom row first; a flipped or shifted layout shows here.
     EXPECT_EQ(inkCount('_', 0, 0, kCell, 10), 0) << "underscore at the bottom";
@@ -89,31 +76,6 @@ TEST(ConsoleFont, GlyphsStandUprightInTheirCells) {
     EXPECT_GT(inkCount('T', 0, 0, kCell, 6), inkCount('T', 0, 6, kCell, 12)) << "bar of the T on top";
     EXPECT_GT(inkCount(223, 0, 0, 12, 8), 90) << "upper half block";
     EXPECT_EQ(inkCount(223, 0, 8, kCell, kCell), 0);
-}
-
-TEST(ConsoleFont, LineDrawingJoinsNeighbouringCells) {
-    // Horizontal lines reach both ends of the 12-pixel advance, vertical ones both ends of the
-    // 16-pixel line, at the same place in every character.
-    for (int code : {196, 197, 194, 193, 205, 206, 203, 202}) {
-        for (int y = 0; y < kCell; ++y) EXPECT_EQ(drawn(code, 0, y), drawn(code, 11, y)) << code << " row " << y;
-        EXPECT_GT(inkCount(code, 0, 0, 1, kCell), 0) << code;
-    }
-    for (int code : {179, 197, 195, 180, 186, 206, 204, 185}) {
-        for (int x = 0; x < 12; ++x) EXPECT_EQ(drawn(code, x, 0), drawn(code, x, 15)) << code << " column " << x;
-        EXPECT_GT(inkCount(code, 0, 0, 12, 1), 0) << code;
-    }
-    for (int y = 0; y < kCell; ++y) {
-        EXPECT_EQ(drawn(196, 0, y), drawn(197, 0, y)) << "single lines meet at one height";
-        EXPECT_EQ(drawn(205, 0, y), drawn(206, 0, y)) << "double lines meet at one height";
-    }
-}
-
-TEST(ConsoleFont, ShadesCoverAQuarterHalfAndThreeQuarters) {
-    const int area = 12 * kCell;
-    EXPECT_EQ(inkCount(176, 0, 0, 12, kCell), area / 4);
-    EXPECT_EQ(inkCount(177, 0, 0, 12, kCell), area / 2);
-    EXPECT_EQ(inkCount(178, 0, 0, 12, kCell), area * 3 / 4);
-    EXPECT_EQ(inkCount(219, 0, 0, 12, kCell), area);
 }
 
 }  // namespace
