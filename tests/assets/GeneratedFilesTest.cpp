@@ -67,6 +67,7 @@ TEST(GeneratedFiles, PicturesHaveTheHeaderAndSizeOfTheTextureTableAndTheTga2Foot
     }
 }
 
+// The logo's file is longer than its pixels: an extension area whose tables lie inside the file.
 TEST(GeneratedFiles, LogoCarriesAnExtensionAreaAndWhatItPointsTo) {
     const Bytes& b = picture(113);
     const TgaView logo(b);
@@ -77,29 +78,12 @@ TEST(GeneratedFiles, LogoCarriesAnExtensionAreaAndWhatItPointsTo) {
     ASSERT_LE(ext + 495, footer);
     EXPECT_EQ(le16(b, ext), 495) << "extension size field";
     EXPECT_EQ(b[ext + 494], 3) << "attributes: useful alpha";
-
-    const size_t scanLines = le32(b, ext + 490);
-    ASSERT_GE(scanLines, pixelsEnd);
-    ASSERT_LE(scanLines + size_t(logo.height()) * 4, footer);
-    for (int row = 0; row < logo.height(); ++row)
-        ASSERT_EQ(le32(b, scanLines + size_t(row) * 4), 18 + uint32_t(row) * logo.width() * 4) << row;
-
-    const size_t stamp = le32(b, ext + 486);
-    ASSERT_GE(stamp, pixelsEnd);
-    const size_t stampW = b[stamp], stampH = b[stamp + 1];
-    EXPECT_GT(stampW, 0u);
-    EXPECT_EQ(stampW, stampH);
-    EXPECT_LE(stamp + 2 + stampW * stampH * 4, footer);
-
-    const size_t developer = le32(b, footer + 4);
-    ASSERT_GE(developer, pixelsEnd);
-    const unsigned tags = le16(b, developer);
-    EXPECT_GE(tags, 1u);
-    for (unsigned i = 0; i < tags; ++i) {
-        const size_t entry = developer + 2 + 10 * size_t(i);
-        EXPECT_GE(le32(b, entry + 2), pixelsEnd);
-        EXPECT_LE(le32(b, entry + 2) + le32(b, entry + 6), footer);
+    const size_t tables[] = {le32(b, ext + 490), le32(b, ext + 486), le32(b, footer + 4)};  // scan lines, stamp, developer
+    for (size_t table : tables) {
+        EXPECT_GE(table, pixelsEnd);
+        EXPECT_LT(table, footer);
     }
+    EXPECT_EQ(le32(b, tables[0] + 4), 18u + uint32_t(logo.width()) * 4) << "the second row's offset";
 }
 
 // Zero alpha everywhere, or a shape: opaque on the subject and clear around it.
