@@ -3,9 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
-#include <utility>
 
 #include "platform/GL.h"
 #include "platform/WindowMessages.h"

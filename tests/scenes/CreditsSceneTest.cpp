@@ -5,17 +5,7 @@
 
 namespace {
 
-class CreditsSceneTest : public SceneFixture<CreditsScene> {
-protected:
-    // Fills the depth buffer with 0.5 and the colour buffer with the clear colour, leaving the
-    // clear depth at 1 for the scene.
-    static void fillDepthAndColour() {
-        glClearDepth(0.5);
-        glDepthMask(GL_TRUE);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glClearDepth(1.0);
-    }
-};
+using CreditsSceneTest = SceneFixture<CreditsScene>;
 
 // The Lightball, drawn first, leaves depth writes off; the credits must still clear the depth.
 TEST_F(CreditsSceneTest, ItClearsTheDepthAfterTheLightballAndLeavesBlendingOn) {
@@ -23,7 +13,10 @@ TEST_F(CreditsSceneTest, ItClearsTheDepthAfterTheLightballAndLeavesBlendingOn) {
     lightball.textures = &registry;
     ASSERT_TRUE(lightball.init(0));
     registry.uploadAll();
-    fillDepthAndColour();
+    glClearDepth(0.5);
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
     lightball.render(30000);
     scene.render(30000);
     EXPECT_TRUE(probe::depthIs(1.0f));
