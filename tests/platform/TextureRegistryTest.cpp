@@ -101,17 +101,4 @@ TEST_F(TextureRegistryTest, APictureThatCannotBeDecodedKeepsItsNameAndGetsNoPixe
     EXPECT_EQ(registry.findEntry(129)->image, nullptr);
 }
 
-TEST_F(TextureRegistryTest, ANewContextGetsEveryTextureAgainFromTheResources) {
-    registry.requestTexture(117, 0);
-    registry.uploadAll();
-    window->destroy();
-    window = std::make_unique<GLWindow>();
-    ASSERT_TRUE(window->create("Again", 64, 48, 32, false));
-    ASSERT_TRUE(window->start());
-    headless::setResource(117, tga::filled(8, 8, 1, 2, 3, 4));  // the resource is read afresh
-    registry.uploadAll();
-    registry.bindTexture(117);
-    EXPECT_EQ(bound(GL_TEXTURE_WIDTH), 8);
-}
-
 }  // namespace
