@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "GeneratedAssets.h"
 
@@ -35,15 +34,6 @@ std::string tgaName(int id) { return std::to_string(id) + ".tga"; }
 const Bytes& picture(int id) { return generatedFiles().at(tgaName(id)); }
 
 constexpr size_t kFooter = 26;
-
-TEST(GeneratedFiles, WritesEveryPictureTheSoundtrackAndTheIcon) {
-    const FileSet& files = generatedFiles();
-    for (const auto& p : kPictures) EXPECT_EQ(files.count(tgaName(p.id)), 1u) << p.id;
-    ASSERT_EQ(files.count("142.xm"), 1u);
-    EXPECT_FALSE(files.at("142.xm").empty());
-    EXPECT_EQ(files.count("143.ico"), 1u);
-    EXPECT_EQ(files.size(), std::size(kPictures) + 2);
-}
 
 TEST(GeneratedFiles, PicturesHaveTheHeaderAndSizeOfTheTextureTableAndTheTga2Footer) {
     for (const auto& p : kPictures) {
