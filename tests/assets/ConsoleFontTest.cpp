@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <vector>
 
 #include "GeneratedAssets.h"
 
@@ -30,10 +29,6 @@ int inkCount(int code, int x0, int y0, int x1, int y1) {
     return n;
 }
 
-bool isBlankCode(int code) {
-    return code == 0 || code == 9 || code == 10 || code == 13 || code == 32 || code == 255;
-}
-
 TEST(ConsoleFont, IsWhiteOnBlackWithZeroAlpha) {
     font().forEach([](int x, int y) {
         ASSERT_EQ(font().alpha(x, y), 0);
@@ -42,27 +37,12 @@ TEST(ConsoleFont, IsWhiteOnBlackWithZeroAlpha) {
     });
 }
 
-TEST(ConsoleFont, BlankCellsAreEmptyAndAllOthersHaveAGlyph) {
+// Each glyph is drawn 16 texels wide, 12 apart: nothing may reach the last two columns, and
+// letters and digits must not reach into their neighbour's cell at all.
+TEST(ConsoleFont, GlyphsKeepApartAtTheTwelvePixelAdvance) {
     for (int code = 0; code < 256; ++code) {
-        int sum = 0;
-        for (int y = 0; y < kCell; ++y)
-            for (int x = 0; x < kCell; ++x) sum += texel(code, x, y);
-        if (isBlankCode(code)) {
-            EXPECT_EQ(sum, 0) << code;
-        } else {
-            EXPECT_GT(inkCount(code, 0, 0, kCell, kCell), 2) << code;
-        }
-    }
-}
-
-TEST(ConsoleFont, NoGlyphReachesBeyondTheFourteenthColumn) {
-    for (int code = 0; code < 256; ++code)
         for (int y = 0; y < kCell; ++y)
             for (int x = 14; x < kCell; ++x) ASSERT_EQ(texel(code, x, y), 0) << code << " at " << x << "," << y;
-}
-
-TEST(ConsoleFont, LettersAndDigitsKeepApartAtTheTwelvePixelAdvance) {
-    for (int code = 33; code < 127; ++code) {
         if (std::isalnum(code)) {
             EXPECT_EQ(inkCount(code, 12, 0, kCell, kCell), 0) << char(code);
         }
