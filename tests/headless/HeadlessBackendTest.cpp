@@ -123,23 +123,6 @@ TEST_F(HeadlessWindows, EveryStepFailsOnlyWhileToldTo) {
     check(Step::OpenAudio, [] { return openAudioOutput(44100, [](void*, int16_t*, int) {}, nullptr); });
 }
 
-TEST_F(HeadlessWindows, ResetForgetsTheScriptButKeepsWindowsOpen) {
-    openWindow(640, 480);
-    headless::setResource(7, {1, 2, 3});
-    EXPECT_EQ(findResource(7).size, 3u);
-    headless::scriptClose(0);
-    headless::advanceClock(5);
-    postQuitMessage(0);
-
-    headless::reset();
-    Message message{};
-    EXPECT_FALSE(peekMessage(message));
-    EXPECT_EQ(findResource(7).data, nullptr);
-    EXPECT_TRUE(headless::calls().empty());
-    EXPECT_EQ(counterValue(), 0);
-    EXPECT_EQ(headless::openWindows().size(), 1u);
-}
-
 TEST(HeadlessProcess, ExitProcessEndsWithItsCode) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");  // GL may already have started threads
     EXPECT_EXIT(exitProcess(3), testing::ExitedWithCode(3), "");

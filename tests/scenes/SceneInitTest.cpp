@@ -3,11 +3,9 @@
 // initialised again.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -71,12 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SceneClass{make<ClearInWhiteScene>(), "Clear in White", {}},
                       SceneClass{make<VelmoraLogoScene>(), "Velmora Logo", {{113, alpha}}},
                       SceneClass{make<FlowerPowerScene>(), "Flower Power!", {{129, alpha}}},
-                      SceneClass{make<TestScene>(), "Test Scene", {{117, 0}}}),
-    [](const ::testing::TestParamInfo<SceneClass>& info) {
-        std::string name;
-        for (const char* c = info.param.name; *c != '\0'; ++c)
-            if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-        return name;
-    });
+                      SceneClass{make<TestScene>(), "Test Scene", {{117, 0}}}));
 
 }  // namespace
