@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "GeneratedAssets.h"
 
@@ -36,23 +35,6 @@ const Bytes& picture(int id) { return generatedFiles().at(tgaName(id)); }
 
 constexpr size_t kFooter = 26;
 
-struct ColourSums {
-    double red = 0, green = 0, blue = 0;
-    int count = 0;
-    void add(const TgaView& t, int x, int y) {
-        red += t.red(x, y), green += t.green(x, y), blue += t.blue(x, y), ++count;
-    }
-};
-
-TEST(GeneratedFiles, WritesEveryPictureTheSoundtrackAndTheIcon) {
-    const FileSet& files = generatedFiles();
-    for (const auto& p : kPictures) EXPECT_EQ(files.count(tgaName(p.id)), 1u) << p.id;
-    ASSERT_EQ(files.count("142.xm"), 1u);
-    EXPECT_FALSE(files.at("142.xm").empty());
-    EXPECT_EQ(files.count("143.ico"), 1u);
-    EXPECT_EQ(files.size(), std::size(kPictures) + 2);
-}
-
 TEST(GeneratedFiles, PicturesHaveTheHeaderAndSizeOfTheTextureTableAndTheTga2Footer) {
     for (const auto& p : kPictures) {
         SCOPED_TRACE(p.id);
@@ -75,6 +57,7 @@ TEST(GeneratedFiles, PicturesHaveTheHeaderAndSizeOfTheTextureTableAndTheTga2Foot
     }
 }
 
+// The logo's file is longer than its pixels: an extension area whose tables lie inside the file.
 TEST(GeneratedFiles, LogoCarriesAnExtensionAreaAndWhatItPointsTo) {
     const Bytes& b = picture(113);
     const TgaView logo(b);
@@ -85,29 +68,12 @@ TEST(GeneratedFiles, LogoCarriesAnExtensionAreaAndWhatItPointsTo) {
     ASSERT_LE(ext + 495, footer);
     EXPECT_EQ(le16(b, ext), 495) << "extension size field";
     EXPECT_EQ(b[ext + 494], 3) << "attributes: useful alpha";
-
-    const size_t scanLines = le32(b, ext + 490);
-    ASSERT_GE(scanLines, pixelsEnd);
-    ASSERT_LE(scanLines + size_t(logo.height()) * 4, footer);
-    for (int row = 0; row < logo.height(); ++row)
-        ASSERT_EQ(le32(b, scanLines + size_t(row) * 4), 18 + uint32_t(row) * logo.width() * 4) << row;
-
-    const size_t stamp = le32(b, ext + 486);
-    ASSERT_GE(stamp, pixelsEnd);
-    const size_t stampW = b[stamp], stampH = b[stamp + 1];
-    EXPECT_GT(stampW, 0u);
-    EXPECT_EQ(stampW, stampH);
-    EXPECT_LE(stamp + 2 + stampW * stampH * 4, footer);
-
-    const size_t developer = le32(b, footer + 4);
-    ASSERT_GE(developer, pixelsEnd);
-    const unsigned tags = le16(b, developer);
-    EXPECT_GE(tags, 1u);
-    for (unsigned i = 0; i < tags; ++i) {
-        const size_t entry = developer + 2 + 10 * size_t(i);
-        EXPECT_GE(le32(b, entry + 2), pixelsEnd);
-        EXPECT_LE(le32(b, entry + 2) + le32(b, entry + 6), footer);
+    const size_t tables[] = {le32(b, ext + 490), le32(b, ext + 486), le32(b, footer + 4)};  // scan lines, stamp, developer
+    for (size_t table : tables) {
+        EXPECT_GE(table, pixelsEnd);
+        EXPECT_LT(table, footer);
     }
+    EXPECT_EQ(le32(b, tables[0] + 4), 18u + uint32_t(logo.width()) * 4) << "the second row's offset";
 }
 
 // Zero alpha everywhere, or a shape: opaque on the subject and clear around it.
@@ -144,69 +110,6 @@ TEST(GeneratedFiles, WhiteOnBlackLetteringIsOpaqueExactlyAsBrightAsItIs) {
             ASSERT_EQ(t.blue(x, y), t.alpha(x, y));
         });
     }
-}
-
-TEST(GeneratedFiles, SlantedLogoIsBrightLetteringOnBlack) {
-    const TgaView t(picture(136));
-    ColourSums letters;
-    t.forEach([&](int x, int y) {
-        if (t.alpha(x, y) == 0) {
-            ASSERT_EQ(t.red(x, y) | t.green(x, y) | t.blue(x, y), 0) << x << "," << y;
-        } else if (t.alpha(x, y) == 255) {
-            letters.add(t, x, y);
-        }
-    });
-    ASSERT_GT(letters.count, 0);
-    EXPECT_GT(letters.red / letters.count, 140) << "mostly white faces over grey depth";
-}
-
-TEST(GeneratedFiles, BlueLogoAndDaisyStandOnWhite) {
-    for (int id : {113, 129}) {
-        const TgaView t(picture(id));
-        t.forEach([&](int x, int y) {
-            if (t.alpha(x, y) == 0) {
-                ASSERT_EQ(t.red(x, y) & t.green(x, y) & t.blue(x, y), 255) << id;
-            }
-        });
-    }
-    const TgaView logo(picture(113));
-    ColourSums ink;
-    logo.forEach([&](int x, int y) {
-        if (logo.alpha(x, y) == 255) ink.add(logo, x, y);
-    });
-    EXPECT_GT(ink.blue / ink.count, ink.red / ink.count + 80) << "blue lettering";
-
-    const TgaView daisy(picture(129));
-    EXPECT_EQ(daisy.alpha(128, 128), 255);
-    EXPECT_GT(daisy.red(128, 128), 180) << "yellow centre";
-    EXPECT_GT(daisy.green(128, 128), 120);
-    EXPECT_LT(daisy.blue(128, 128), 90);
-    EXPECT_EQ(daisy.alpha(128, 60), 255) << "a white petal above the centre";
-    EXPECT_GT(daisy.blue(128, 60), 200);
-}
-
-TEST(GeneratedFiles, SwirlsAreWarmOrangeAndBrown) {
-    const TgaView t(picture(116));
-    ColourSums all;
-    t.forEach([&](int x, int y) { all.add(t, x, y); });
-    EXPECT_GT(all.red, all.green * 1.3);
-    EXPECT_GT(all.green, all.blue * 2);
-}
-
-TEST(GeneratedFiles, LightSpotIsRoundAndBlackBeforeTheEdgeOfItsSquare) {
-    const TgaView t(picture(111));
-    const int n = t.width();
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            ASSERT_EQ(t.red(x, y), t.red(n - 1 - x, y)) << "symmetric left to right";
-            ASSERT_EQ(t.red(x, y), t.red(y, x)) << "symmetric about the diagonal";
-            ASSERT_EQ(t.red(x, y), t.blue(x, y)) << "white light";
-            if (x < 4 || y < 4 || x >= n - 4 || y >= n - 4) {
-                ASSERT_EQ(t.red(x, y), 0) << x << "," << y;
-            }
-        }
-    EXPECT_GE(t.red(n / 2, n / 2), 250);
-    for (int x = n / 2; x + 1 < n; ++x) EXPECT_GE(t.red(x, n / 2), t.red(x + 1, n / 2)) << "fades outwards";
 }
 
 TEST(GeneratedFiles, IconHoldsTheUsualSizesAsAlphaBitmaps) {

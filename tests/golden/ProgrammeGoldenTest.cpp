@@ -1,14 +1,20 @@
-// The programme played on the virtual clock and compared with reference frames at chosen times.
+// The programme, and each scene it does not schedule, played on the virtual clock and compared
+// with reference frames at chosen times.
 // A frame depends on every frame before it (the tunnel's light turns a step per frame, the
 // lightball's trails keep the frames before), so each case plays from the start of its stretch.
 // The whole programme runs at 15 frames per second to keep the test short; two short stretches
 // at the demo's own 60 frames per second keep the steps a lower rate would blur.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <ostream>
 
 #include "platform/headless/HeadlessControl.h"
 #include "runtime/Programme.h"
+#include "scenes/FlowerPowerScene.h"
+#include "scenes/TestScene.h"
+#include "scenes/VelmoraLogoScene.h"
 #include "tests/support/GoldenFrame.h"
 
 namespace {
@@ -26,14 +32,15 @@ struct Playback {
     int32_t exitCode = -1;
 };
 
-// Plays the programme from `fromMs` at `fps`, to its end or, with `stopAfterLast`, until every
-// frame asked for is kept.
-Playback play(int fps, int32_t fromMs, const std::vector<int32_t>& times, bool stopAfterLast) {
+// Plays what `schedule` adds (the programme unless told otherwise) from `fromMs` at `fps`, to its
+// end or, with `stopAfterLast`, until every frame asked for is kept.
+Playback play(int fps, int32_t fromMs, const std::vector<int32_t>& times, bool stopAfterLast,
+              const std::function<void(Demo&)>& schedule = scheduleProgramme) {
     headless::reset();
     headless::setFrameRate(fps, 1);
     Demo demo(programmeWindow.title, programmeWindow.width, programmeWindow.height, programmeWindow.bits,
               programmeWindow.fullscreen);
-    scheduleProgramme(demo);
+    schedule(demo);
     Playback playback;
     headless::onPresent([&](int64_t) {
         playback.lastMs = demo.timer->elapsedMs() + demo.offsetMs;
@@ -86,5 +93,38 @@ TEST(ProgrammeGolden, TheLightballsTrailsAt60FpsMatch) {
     EXPECT_EQ(playback.exitCode, 0);
     expectFramesMatch(playback, 60, "programme60-", times);
 }
+
+struct AloneCase {
+    const char* reference;  // the references' names begin with it
+    Scene* scene;
+    int32_t fromMs;
+    std::vector<int32_t> times;
+};
+
+void PrintTo(const AloneCase& alone, std::ostream* out) { *out << alone.reference << alone.times.front(); }
+
+// The unscheduled scenes, each alone from its local time 0 as tarvo-capture --scene plays it.
+class SceneAloneGolden : public ::testing::TestWithParam<AloneCase> {};
+
+TEST_P(SceneAloneGolden, Matches) {
+    const AloneCase& alone = GetParam();
+    const Playback playback = play(15, alone.fromMs, alone.times, true, [&](Demo& demo) {
+        demo.addScene(alone.scene, 0, alone.times.back() + 1000);
+    });
+    EXPECT_EQ(playback.exitCode, 0);
+    expectFramesMatch(playback, 15, alone.reference, alone.times);
+}
+
+VelmoraLogoScene velmoraLogo;
+FlowerPowerScene flowerPower;
+TestScene teapot;
+
+// The logo as a fan of copies and then whole; the flowers released one a second under a darkening
+// sky; the teapot upright and, after 36 s of turning, upside down.
+INSTANTIATE_TEST_SUITE_P(Unscheduled, SceneAloneGolden,
+                         ::testing::Values(AloneCase{"velmora-logo-", &velmoraLogo, 0, {500, 4000}},
+                                           AloneCase{"flower-power-", &flowerPower, 0, {6000}},
+                                           AloneCase{"test-scene-", &teapot, 0, {1000}},
+                                           AloneCase{"test-scene-", &teapot, 35500, {36000}}));
 
 }  // namespace

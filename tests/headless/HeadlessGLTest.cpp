@@ -1,9 +1,6 @@
-// A real GL context on Mesa's surfaceless platform, drawing into the window's framebuffer.
+// The window's framebuffer under a real GL context on Mesa's surfaceless platform.
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
-
-#include <array>
-#include <string>
 
 #include "HeadlessFixture.h"
 
@@ -24,36 +21,6 @@ GLint colourWidth() {
     GLint width = 0;
     glGetRenderbufferParameteriv(GL_RENDERBUFFER, GL_RENDERBUFFER_WIDTH, &width);
     return width;
-}
-
-TEST_F(HeadlessGL, CompatibilityContextDrawsIntoTheWindowFramebuffer) {
-    const DeviceHandle device = openGLWindow(64, 48);
-    ASSERT_NE(device, nullptr);
-    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    ASSERT_NE(renderer, nullptr);
-    EXPECT_FALSE(std::string(renderer).empty());
-    GLint profile = 0;
-    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
-    EXPECT_TRUE(profile & GL_CONTEXT_COMPATIBILITY_PROFILE_BIT);
-
-    // Made current, the window's framebuffer is bound and the viewport covers the client area.
-    GLint bound = 0;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
-    EXPECT_NE(bound, 0);
-    EXPECT_EQ(static_cast<uint32_t>(bound), windowFramebuffer(device));
-    EXPECT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE));
-    EXPECT_EQ(attachment(GL_DEPTH_ATTACHMENT, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE), 16);
-    std::array<GLint, 4> viewport{};
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    EXPECT_EQ(viewport, (std::array<GLint, 4>{0, 0, 64, 48}));
-
-    glClearColor(1.0f, 0.5f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    ASSERT_NE(swapBuffers(device), 0);
-    std::array<GLubyte, 3> pixel{};
-    glReadPixels(63, 47, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel.data());
-    EXPECT_EQ(pixel, (std::array<GLubyte, 3>{255, 128, 0}));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(HeadlessGL, WindowFramebufferFollowsResizesAndGoesWithItsContext) {

@@ -60,18 +60,6 @@ TEST_F(SceneTimelineTest, IntervalsIncludeTheStartAndExcludeTheEndAndComeInOrder
     EXPECT_EQ(activeAt(-1), Labels{});
 }
 
-TEST_F(SceneTimelineTest, TheWalkStartsAgainAfterItsEnd) {
-    schedule("Tunnel", 0, 65000);
-    timeline.updateActive(100000);
-    EXPECT_EQ(timeline.nextActive(), nullptr);
-    EXPECT_EQ(timeline.nextActive(), nullptr);
-
-    timeline.updateActive(1000);
-    EXPECT_EQ(timeline.nextActive(), scenes[0].get());
-    EXPECT_EQ(timeline.nextActive(), nullptr);
-    EXPECT_EQ(timeline.nextActive(), scenes[0].get());
-}
-
 TEST_F(SceneTimelineTest, InitAllHandsOverTheRegistryAndStopsAtTheFirstFailure) {
     auto* registry = reinterpret_cast<TextureRegistry*>(&journal);
     timeline.textures = registry;

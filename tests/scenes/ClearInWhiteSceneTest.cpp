@@ -7,15 +7,6 @@ namespace {
 
 using ClearInWhiteSceneTest = SceneFixture<ClearInWhiteScene>;
 
-TEST_F(ClearInWhiteSceneTest, InitNamesTheSceneInEveryPhaseAndRequestsNothing) {
-    for (int32_t phase : {0, 1, 2}) {
-        scene.name[0] = '\0';
-        EXPECT_TRUE(scene.init(phase));
-        EXPECT_STREQ(scene.name, "Clear in White");
-    }
-    EXPECT_EQ(registry.entries.count, 0);
-}
-
 // The scene switches no capability, binds no texture and leaves the clear colour white.
 TEST_F(ClearInWhiteSceneTest, AnyLocalTimeGivesAWhiteFrameWithTheDepthBufferCleared) {
     for (int32_t t : {-1000, 0, 5000}) {

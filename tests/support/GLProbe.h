@@ -37,13 +37,6 @@ struct Pixels {
 
     const uint8_t* at(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
     bool litAt(int x, int y) const { return (at(x, y)[0] | at(x, y)[1] | at(x, y)[2]) != 0; }
-    size_t count() const { return rgba.size() / 4; }
-    // Pixels with any colour at all.
-    int lit() const {
-        int n = 0;
-        for (size_t p = 0; p < count(); ++p) n += (rgba[4 * p] | rgba[4 * p + 1] | rgba[4 * p + 2]) != 0;
-        return n;
-    }
     // Whether every byte, alpha included, is `value`.
     bool all(uint8_t value) const {
         for (uint8_t byte : rgba)
