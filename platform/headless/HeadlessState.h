@@ -72,6 +72,7 @@ struct Script {
     int64_t frames = 0;
     AudioOutput audio;
     std::vector<int16_t> capturedAudio;
+    std::function<void(const int16_t*, int)> audioHook;  // takes the samples instead of capturedAudio
     std::function<void(int64_t)> presentHook;
 };
 
