@@ -6,11 +6,18 @@
 
 namespace png {
 
+namespace {
+
+// libpng's own handler prints to stderr; the caller reports the failure itself.
+void quietError(png_structp writer, png_const_charp) { png_longjmp(writer, 1); }
+
+}  // namespace
+
 bool write(std::FILE* file, int width, int height, int channels, const uint8_t* pixels, bool bottomRowFirst,
            int compressionLevel) {
     const size_t rowBytes = static_cast<size_t>(width) * channels;
     if (file == nullptr || width <= 0 || height <= 0 || (channels != 3 && channels != 4)) return false;
-    png_structp writer = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp writer = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, nullptr);
     png_infop info = writer != nullptr ? png_create_info_struct(writer) : nullptr;
     bool written = false;
     if (info != nullptr && setjmp(png_jmpbuf(writer)) == 0) {
