@@ -25,6 +25,8 @@ double Progress::elapsedSeconds() const {
 }
 
 void Progress::update(int64_t frames, int32_t nowMs) {
+    lastFrames = frames;
+    lastMs = nowMs;
     if (terminal) {
         const auto now = std::chrono::steady_clock::now();
         if (now - lastDrawn < redrawEvery) return;
@@ -56,6 +58,8 @@ void Progress::print(int64_t frames, int32_t nowMs) {
 }
 
 void Progress::finish() {
-    if (drawn) std::fputc('\n', out);
+    if (!drawn) return;
+    print(lastFrames, lastMs);  // the line as it ended, not as it was last redrawn
+    std::fputc('\n', out);
     drawn = false;
 }

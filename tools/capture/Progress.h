@@ -27,5 +27,7 @@ private:
     std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point lastDrawn = started;
     int32_t nextLogMs = 10000;
+    int64_t lastFrames = 0;
+    int32_t lastMs = 0;
     bool drawn = false;
 };
