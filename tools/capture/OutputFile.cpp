@@ -48,8 +48,11 @@ bool OutputFile::create(std::string& error) {
     if (descriptor < 0) return fail(errno, error);
     writing = name.data();
     // mkostemp makes the file private; a finished file gets the permissions any new file would.
-    const mode_t mask = umask(0);
-    umask(mask);
+    static const mode_t mask = [] {
+        const mode_t current = umask(0);
+        umask(current);
+        return current;
+    }();
     fchmod(descriptor, 0666 & ~mask);
     return true;
 }

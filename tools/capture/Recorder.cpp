@@ -149,7 +149,9 @@ bool Recorder::finish() {
     std::string error;
     if (video && !failed && !video->finish(error)) fail(error);
     if (wav && !failed && !wav->finish(error)) fail(error);
-    for (; nextTime < options.times.size(); ++nextTime)
+    // A run stopped by a failure has said why already.
+    const bool stoppedByFailure = failed;
+    for (; !stoppedByFailure && nextTime < options.times.size(); ++nextTime)
         fail("the run ended before " + std::to_string(options.times[nextTime]) + " ms");
     return !failed;
 }
