@@ -72,14 +72,14 @@ bool Recorder::open(int sampleRate, std::string& error) {
     return true;
 }
 
-void Recorder::submit(std::vector<uint8_t> pixels, const Pending& names) {
-    if (names.pngPaths.empty() && !video) return;
+void Recorder::submit(std::vector<uint8_t> pixels, const std::vector<std::string>& pngPaths) {
+    if (pngPaths.empty() && !video) return;
     auto frame = std::make_shared<std::vector<uint8_t>>(std::move(pixels));
     const Clock::time_point posting = Clock::now();
-    worker->post([this, frame, names] {
+    worker->post([this, frame, pngPaths] {
         if (failed) return;
         Clock::time_point start = Clock::now();
-        for (const std::string& path : names.pngPaths) {
+        for (const std::string& path : pngPaths) {
             OutputFile file(path);
             std::string error;
             if (!file.create(error)) {
@@ -101,18 +101,20 @@ void Recorder::submit(std::vector<uint8_t> pixels, const Pending& names) {
 
 bool Recorder::framePresented(int64_t index, int32_t nowMs) {
     if (!readback) readback = std::make_unique<FrameReadback>(options.width, options.height);
-    Pending names;
+    std::vector<std::string> names;  // of the PNG files this frame goes to
     if (options.allFrames) {
         char number[24];
         std::snprintf(number, sizeof number, "%06lld", static_cast<long long>(index));
-        names.pngPaths.push_back(pngPath(number));
+        names.push_back(pngPath(number));
     }
     for (; nextTime < options.times.size() && options.times[nextTime] <= nowMs; ++nextTime)
-        names.pngPaths.push_back(pngPath(std::to_string(options.times[nextTime])));
+        names.push_back(pngPath(std::to_string(options.times[nextTime])));
 
+    // Frames nobody asked for are not read back; the one still in flight is taken at once then.
+    const bool wanted = video || !names.empty();
     const Clock::time_point start = Clock::now();
     std::vector<uint8_t> previous;
-    const bool hadPrevious = readback->read(previous);
+    const bool hadPrevious = wanted ? readback->read(previous) : readback->finish(previous);
     readbackSeconds += secondsSince(start);
     if (hadPrevious) submit(std::move(previous), inFlight);
     inFlight = std::move(names);

@@ -37,10 +37,7 @@ public:
     std::string summary(double wallSeconds) const;
 
 private:
-    struct Pending {
-        std::vector<std::string> pngPaths;
-    };
-    void submit(std::vector<uint8_t> pixels, const Pending& names);
+    void submit(std::vector<uint8_t> pixels, const std::vector<std::string>& pngPaths);
     void fail(const std::string& problem);
     std::string pngPath(const std::string& name) const;
 
@@ -49,7 +46,7 @@ private:
     std::unique_ptr<FrameReadback> readback;
     std::unique_ptr<VideoEncoder> video;
     std::unique_ptr<WavFile> wav;
-    Pending inFlight;  // the names of the frame being read back
+    std::vector<std::string> inFlight;  // the PNG files of the frame being read back
     size_t nextTime = 0;
     int64_t frames = 0;
 
