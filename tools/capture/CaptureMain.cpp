@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     CaptureOptions options;
     std::string error;
     if (!parseCaptureOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "tarvo-capture: %s\n%s", error.c_str(), captureUsage);
+        std::fprintf(stderr, "tarvo-capture: %s\n(tarvo-capture --help lists the options)\n", error.c_str());
         return 2;
     }
     if (options.help || options.version) {
