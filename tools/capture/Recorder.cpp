@@ -130,8 +130,8 @@ void Recorder::sound(const int16_t* stereo, int count) {
     worker->post([this, samples, count] {
         if (failed) return;
         const Clock::time_point start = Clock::now();
-        if (wav) wav->write(samples->data(), count);
         std::string error;
+        if (wav && !wav->write(samples->data(), count) && !wav->finish(error)) fail(error);
         if (video && !video->addSound(samples->data(), count, error)) fail(error);
         encodeMicros += microsSince(start);
     });

@@ -51,18 +51,22 @@ bool WavFile::create(int sampleRate, std::string& error) {
     return true;
 }
 
-void WavFile::write(const int16_t* stereo, int frames) {
+bool WavFile::write(const int16_t* stereo, int frames) {
     std::FILE* out = file.stream();
-    if (out == nullptr || frames <= 0) return;
+    if (out == nullptr) return false;
     uint8_t bytes[4096];
     for (int done = 0; done < frames;) {
         const int chunk = std::min(frames - done, static_cast<int>(sizeof bytes / 4));
         uint8_t* at = bytes;
         for (int i = 0; i < 2 * chunk; ++i) put16(at, static_cast<uint16_t>(stereo[2 * done + i]));
-        if (std::fwrite(bytes, 4, chunk, out) != static_cast<size_t>(chunk)) file.failed(errno);
+        if (std::fwrite(bytes, 4, chunk, out) != static_cast<size_t>(chunk)) {
+            file.failed(errno);
+            return false;
+        }
         done += chunk;
     }
     dataBytes += 4 * static_cast<uint64_t>(frames);
+    return true;
 }
 
 bool WavFile::finish(std::string& error) {

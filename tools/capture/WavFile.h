@@ -12,7 +12,8 @@ public:
 
     // Creates the file and writes a header for an empty track; false with the reason.
     bool create(int sampleRate, std::string& error);
-    void write(const int16_t* stereo, int frames);
+    // False once a write has failed; finish then says why.
+    bool write(const int16_t* stereo, int frames);
     // Fills in the sizes and gives the file its name; false with the reason when any of it failed.
     bool finish(std::string& error);
 
