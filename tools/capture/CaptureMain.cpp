@@ -68,9 +68,9 @@ int main(int argc, char** argv) {
     });
     headless::onAudio([&](const int16_t* stereo, int frames) { recorder.sound(stereo, frames); });
     const int32_t exitCode = demo.run(0);
+    progress.finish();
     if (exitCode != 0) return exitCode;  // the demo has said why; nothing unfinished is kept
     const bool finished = recorder.finish();
-    progress.finish();
     for (const std::string& problem : recorder.problems()) std::fprintf(stderr, "tarvo-capture: %s\n", problem.c_str());
     std::fprintf(stderr, "tarvo-capture: %s\n", recorder.summary(progress.elapsedSeconds()).c_str());
     return finished ? 0 : 1;
