@@ -33,10 +33,11 @@ sanitize: setup
 clean:
 	rm -rf $(BUILD)
 
-# Speed figures of the heavy steps on the headless backend (llvmpipe): for comparing changes on one
-# machine, never pass or fail.
+# Speed figures of the heavy steps on the headless backend (llvmpipe), and of recording the whole
+# programme as video (minutes of every core): for comparing changes on one machine, never pass or fail.
 bench: all
 	$(BUILD)/bench/tarvo_bench
+	bench/capture.sh $(BUILD)
 
 # Renders the reference frames of the golden tests anew; look at tests/golden/*.png before committing.
 golden: all

@@ -18,9 +18,13 @@ void presentFrame() {
     const int64_t end = headless::frameStart(state.frames + 1, state.frameRate, audio.sampleRate);
     const int count = static_cast<int>(end - first);
 
-    const size_t offset = state.capturedAudio.size();
-    state.capturedAudio.resize(offset + 2 * static_cast<size_t>(count));  // silence unless rendered
-    if (audio.open && audio.started && count > 0) audio.render(audio.user, state.capturedAudio.data() + offset, count);
+    // A hook gets each frame's samples as they are mixed, so nothing piles up.
+    std::vector<int16_t> frameSamples;
+    std::vector<int16_t>& track = state.audioHook ? frameSamples : state.capturedAudio;
+    const size_t offset = track.size();
+    track.resize(offset + 2 * static_cast<size_t>(count));  // silence unless rendered
+    if (audio.open && audio.started && count > 0) audio.render(audio.user, track.data() + offset, count);
+    if (state.audioHook) state.audioHook(frameSamples.data(), count);
     ++state.frames;
 }
 
@@ -29,6 +33,8 @@ void presentFrame() {
 namespace headless {
 
 void onPresent(std::function<void(int64_t frame)> hook) { script().presentHook = std::move(hook); }
+
+void onAudio(std::function<void(const int16_t* stereo, int frames)> hook) { script().audioHook = std::move(hook); }
 
 void advanceClock(int64_t frames) {
     for (int64_t i = 0; i < frames; ++i) presentFrame();

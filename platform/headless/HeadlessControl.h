@@ -97,6 +97,9 @@ void setResource(int id, std::vector<uint8_t> bytes);
 // Interleaved stereo samples taken so far, one frame's worth per presented frame; silence for
 // frames presented while the output was stopped or absent.
 const std::vector<int16_t>& capturedAudio();
+// Streams the track instead: called after each frame is presented with its interleaved stereo
+// samples (silence as above), which then stay out of capturedAudio.
+void onAudio(std::function<void(const int16_t* stereo, int frames)> hook);
 int audioSampleRate();  // of the open output; 44100 when none is open
 // The latency the open output reports, in frames: 0, exact, unless a test sets another. The
 // captured track is not delayed by it.

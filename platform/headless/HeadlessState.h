@@ -74,6 +74,7 @@ struct Script {
     AudioOutput audio;
     platform::PixelFormat pixelFormat{};  // the latest one set
     std::vector<int16_t> capturedAudio;
+    std::function<void(const int16_t*, int)> audioHook;  // takes the samples instead of capturedAudio
     std::function<void(int64_t)> presentHook;
 };
 

@@ -60,6 +60,28 @@ TEST(VirtualClock, AudioIsRenderedOnlyWhileStarted) {
     EXPECT_EQ(headless::capturedAudio(), expected);
 }
 
+TEST(VirtualClock, AnAudioHookTakesEachFramesSamplesInsteadOfTheTrack) {
+    headless::reset();
+    ASSERT_TRUE(platform::openAudioOutput(48000, renderNonZero, nullptr));
+    std::vector<int16_t> streamed;
+    std::vector<int> counts;
+    headless::onAudio([&](const int16_t* stereo, int frames) {
+        counts.push_back(frames);
+        streamed.insert(streamed.end(), stereo, stereo + 2 * frames);
+    });
+    headless::advanceClock(1);
+    platform::startAudioOutput();
+    headless::advanceClock(1);
+    EXPECT_EQ(counts, (std::vector<int>{800, 800}));
+    std::vector<int16_t> expected(4 * 800, 0);
+    std::fill(expected.begin() + 1600, expected.end(), int16_t{100});
+    EXPECT_EQ(streamed, expected);
+    EXPECT_TRUE(headless::capturedAudio().empty());
+    headless::reset();  // forgets the hook
+    headless::advanceClock(1);
+    EXPECT_EQ(counts.size(), 2u);
+}
+
 TEST(VirtualClock, WithoutAnOutputFramesAreSilentAt44100) {
     headless::reset();
     renderedCounts.clear();

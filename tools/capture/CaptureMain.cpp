@@ -1,5 +1,9 @@
 // tarvo-capture: the programme on the headless backend, played on a virtual clock at a fixed frame
-// rate, writing chosen frames as PNG. Every run gives the same pixels.
+// rate, encoded as video and/or written as chosen frames and sound. Every run gives the same
+// pixels and the same sound.
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -8,27 +12,20 @@
 #include "platform/headless/HeadlessControl.h"
 #include "runtime/Programme.h"
 #include "tools/capture/CaptureOptions.h"
+#include "tools/capture/Progress.h"
+#include "tools/capture/Recorder.h"
 #include "tools/capture/SceneCatalogue.h"
-#include "tools/capture/WavFile.h"
-#include "tools/png/PngFile.h"
-
-namespace {
-
-constexpr int32_t progressEveryMs = 10000;
-
-bool writeFrame(const GLWindow& window, const std::string& path) {
-    const FramePresenter& frame = window.frame();
-    return png::write(path, frame.width(), frame.height(), 4, frame.readPixels(), true);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     CaptureOptions options;
     std::string error;
     if (!parseCaptureOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "tarvo-capture: %s\n%s", error.c_str(), captureUsage);
+        std::fprintf(stderr, "tarvo-capture: %s\n(tarvo-capture --help lists the options)\n", error.c_str());
         return 2;
+    }
+    if (options.help || options.version) {
+        std::printf("%s", options.help ? captureUsage : "tarvo-capture " TARVO_VERSION "\n");
+        return 0;
     }
     if (options.scene == "list") {
         for (const Scene* scene : sceneClasses()) std::printf("%s\n", scene->name);
@@ -40,7 +37,7 @@ int main(int argc, char** argv) {
                      options.scene.c_str());
         return 2;
     }
-    headless::setFrameRate(options.fps, 1);
+    headless::setFrameRate(options.fpsNumerator, options.fpsDenominator);
     if (options.overlay) {
         // As if F12 were pressed before the first frame and let go after it.
         headless::scriptKey(0, platform::VK_F12, true);
@@ -56,37 +53,25 @@ int main(int argc, char** argv) {
     else
         scheduleProgramme(demo);
 
-    size_t next = 0;
-    int32_t nextProgressMs = progressEveryMs;
-    bool failed = false;
-    const auto save = [&](const std::string& name) {
-        const std::string path = options.outDir + "/" + name + ".png";
-        if (writeFrame(*demo.window, path)) return;
-        std::fprintf(stderr, "tarvo-capture: cannot write %s\n", path.c_str());
-        failed = true;
-    };
+    Recorder recorder(options);
+    if (!recorder.open(headless::audioSampleRate(), error)) {
+        std::fprintf(stderr, "tarvo-capture: %s\n", error.c_str());
+        return 1;
+    }
+    const bool onlyFrames = options.videoPath.empty() && !options.allFrames;
+    Progress progress(stderr, onlyFrames ? std::min(options.times.back(), demo.endMs) : demo.endMs,
+                      isatty(fileno(stderr)) != 0);
     headless::onPresent([&](int64_t frame) {
         const int32_t now = demo.timer->elapsedMs() + demo.offsetMs;
-        if (options.allFrames) {
-            char number[24];
-            std::snprintf(number, sizeof number, "%06lld", static_cast<long long>(frame));
-            save(number);
-        }
-        for (; next < options.times.size() && options.times[next] <= now; ++next)
-            save(std::to_string(options.times[next]));
-        if (now >= nextProgressMs) {
-            std::fprintf(stderr, "tarvo-capture: %d s\n", now / 1000);
-            nextProgressMs = (now / progressEveryMs + 1) * progressEveryMs;
-        }
-        if ((!options.allFrames && next == options.times.size()) || failed) platform::postQuitMessage(0);
+        if (!recorder.framePresented(frame, now)) platform::postQuitMessage(0);
+        progress.update(frame + 1, now);
     });
+    headless::onAudio([&](const int16_t* stereo, int frames) { recorder.sound(stereo, frames); });
     const int32_t exitCode = demo.run(0);
-    for (; next < options.times.size(); ++next)
-        std::fprintf(stderr, "tarvo-capture: the run ended before %d ms\n", options.times[next]);
-    if (!options.audioPath.empty() &&
-        !writeWav(options.audioPath, headless::audioSampleRate(), headless::capturedAudio())) {
-        std::fprintf(stderr, "tarvo-capture: cannot write %s\n", options.audioPath.c_str());
-        failed = true;
-    }
-    return failed ? 1 : exitCode;
+    progress.finish();
+    if (exitCode != 0) return exitCode;  // the demo has said why; nothing unfinished is kept
+    const bool finished = recorder.finish();
+    for (const std::string& problem : recorder.problems()) std::fprintf(stderr, "tarvo-capture: %s\n", problem.c_str());
+    std::fprintf(stderr, "tarvo-capture: %s\n", recorder.summary(progress.elapsedSeconds()).c_str());
+    return finished ? 0 : 1;
 }
