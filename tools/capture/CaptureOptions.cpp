@@ -17,13 +17,18 @@ const char* const captureUsage =
     "  --preset NAME   H.264 speed, ultrafast to veryslow; veryfast by default\n"
     "  --at T1,...     writes, for each timeline time T (ms), the first frame presented at or after T\n"
     "                  as DIR/T.png, then stops unless --video or --all-frames asks for more\n"
-    "  --all-frames    writes every frame, numbered, as DIR/000000.png, ... (DIR is created)\n"
+    "  --all-frames    writes every frame, numbered, as DIR/000000.png, ...\n"
+    "  --out DIR       where the frames go (. by default; created when missing)\n"
     "  --audio FILE    writes the sound of the frames played as WAV\n"
     "  --fps N[/D]     frames per second, e.g. 60 or 60000/1001 (60 by default)\n"
-    "  --size WxH      the frame size the scenes are rendered at (640x480 by default)\n"
-    "  --scene NAME    plays the scene class of that display name alone, from 0 to MS (10000 by\n"
-    "                  default); --scene list names them\n"
-    "  --overlay       shows the statistics overlay\n";
+    "  --size WxH      the frame size the scenes are rendered at (640x480 by default; even sides\n"
+    "                  for --video, e.g. 1440x1080 or 2880x2160)\n"
+    "  --scene NAME    plays the scene class of that display name alone; --scene list names them\n"
+    "  --length MS     how long the one scene plays (10000 by default)\n"
+    "  --overlay       shows the statistics overlay\n"
+    "  --help          shows this help; --version shows the version\n"
+    "Exit status: 0 when every file asked for was written, 1 when anything failed (no partial file\n"
+    "is left under its name), 2 for a command line it does not understand.\n";
 
 namespace {
 
