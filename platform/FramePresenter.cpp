@@ -20,19 +20,18 @@ struct FramebufferApi {
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
     PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
 
-    template <typename F>
-    static bool find(F& function, const char* name) {
-        function = reinterpret_cast<F>(platform::glProcAddress(name));
-        return function != nullptr;
-    }
-
     bool load() {
-        return find(genFramebuffers, "glGenFramebuffers") && find(deleteFramebuffers, "glDeleteFramebuffers") &&
-               find(bindFramebuffer, "glBindFramebuffer") && find(genRenderbuffers, "glGenRenderbuffers") &&
-               find(deleteRenderbuffers, "glDeleteRenderbuffers") && find(bindRenderbuffer, "glBindRenderbuffer") &&
-               find(renderbufferStorage, "glRenderbufferStorage") &&
-               find(framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
-               find(checkFramebufferStatus, "glCheckFramebufferStatus") && find(blitFramebuffer, "glBlitFramebuffer");
+        using platform::findGLFunction;
+        return findGLFunction(genFramebuffers, "glGenFramebuffers") &&
+               findGLFunction(deleteFramebuffers, "glDeleteFramebuffers") &&
+               findGLFunction(bindFramebuffer, "glBindFramebuffer") &&
+               findGLFunction(genRenderbuffers, "glGenRenderbuffers") &&
+               findGLFunction(deleteRenderbuffers, "glDeleteRenderbuffers") &&
+               findGLFunction(bindRenderbuffer, "glBindRenderbuffer") &&
+               findGLFunction(renderbufferStorage, "glRenderbufferStorage") &&
+               findGLFunction(framebufferRenderbuffer, "glFramebufferRenderbuffer") &&
+               findGLFunction(checkFramebufferStatus, "glCheckFramebufferStatus") &&
+               findGLFunction(blitFramebuffer, "glBlitFramebuffer");
     }
 };
 

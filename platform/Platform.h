@@ -117,6 +117,12 @@ uint32_t windowFramebuffer(DeviceHandle device);
 void drawableSize(DeviceHandle device, int& width, int& height);
 // Address of a GL entry point beyond OpenGL 1.1, none when the driver lacks it.
 void* glProcAddress(const char* name);
+// The same, typed: sets `function` and says whether the driver has it.
+template <typename F>
+bool findGLFunction(F& function, const char* name) {
+    function = reinterpret_cast<F>(glProcAddress(name));
+    return function != nullptr;
+}
 
 // --- message boxes ----------------------------------------------------------------------------
 // Modal, without owner window. `style` takes the Win32 MB_* values; the result is IDOK/IDYES/IDNO.

@@ -17,16 +17,14 @@ struct BufferApi {
     PFNGLUNMAPBUFFERPROC unmapBuffer = nullptr;
     PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
 
-    template <typename F>
-    static bool find(F& function, const char* name) {
-        function = reinterpret_cast<F>(platform::glProcAddress(name));
-        return function != nullptr;
-    }
-
     bool load() {
-        return find(genBuffers, "glGenBuffers") && find(deleteBuffers, "glDeleteBuffers") &&
-               find(bindBuffer, "glBindBuffer") && find(bufferData, "glBufferData") &&
-               find(mapBuffer, "glMapBuffer") && find(unmapBuffer, "glUnmapBuffer");
+        using platform::findGLFunction;
+        return findGLFunction(genBuffers, "glGenBuffers") &&
+               findGLFunction(deleteBuffers, "glDeleteBuffers") &&
+               findGLFunction(bindBuffer, "glBindBuffer") &&
+               findGLFunction(bufferData, "glBufferData") &&
+               findGLFunction(mapBuffer, "glMapBuffer") &&
+               findGLFunction(unmapBuffer, "glUnmapBuffer");
     }
 };
 
@@ -52,7 +50,7 @@ void readPresented(int width, int height, void* pixels) {
 
 FrameReadback::FrameReadback(int width_, int height_) : width(width_), height(height_) {
     const size_t bytes = static_cast<size_t>(width) * height * 4;
-    BufferApi::find(api.bindFramebuffer, "glBindFramebuffer");
+    platform::findGLFunction(api.bindFramebuffer, "glBindFramebuffer");
     if (!api.load()) return;
     api.genBuffers(2, buffers);
     for (uint32_t buffer : buffers) {
