@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick
   dpkg-dev lintian desktop-file-utils appstream man-db mandoc
+  ffmpeg time
 )
 
 missing=()
