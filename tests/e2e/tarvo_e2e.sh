@@ -124,18 +124,6 @@ stop_demo() {
         echo "warning: a window titled \"$title\" is still open after its run" >&2
 }
 
-# Presses F11 until the window is rebuilt: after a switch the demo ignores F11 for 25 frames,
-# which take longer the slower it draws.
-switch_mode() {
-    local old=$window
-    for _ in $(seq 10); do
-        hold_key F11
-        poll 2 new_window "$old" && return 0
-        alive || return 1
-    done
-    return 1
-}
-
 # Waits up to 10 s for the demo to exit, then checks its exit status ($2, 0 by default).
 expect_exit() {
     local status
@@ -197,11 +185,11 @@ case_full_screen_covers_1080p_and_f11_switches() {
     ! grep -q "$question" "$work/$case_name.log" || { fail "the full-screen question was asked"; return 1; }
     poll 10 letterboxed full-screen 1440x1080 240 ||
         { fail "no 1440x1080 picture between 240-pixel bars (see $work/$case_name-full-screen.png)"; return 1; }
-    switch_mode || { fail "no new window after F11 (tarvo $(alive_word))"; return 1; }
+    switch_mode hold_key new_window || { fail "no new window after F11 (tarvo $(alive_word))"; return 1; }
     expect_geometry 640x480+0+0 "after F11" || return 1
     poll 10 letterboxed windowed 640x480 0 || { fail "the window shows no whole 640x480 picture"; return 1; }
     ! asked_full_screen || { fail "the window after the first F11 asked to be full screen"; return 1; }
-    switch_mode || { fail "no new window after F11 in windowed mode (tarvo $(alive_word))"; return 1; }
+    switch_mode hold_key new_window || { fail "no new window after F11 in windowed mode (tarvo $(alive_word))"; return 1; }
     expect_geometry 1920x1080+0+0 "after the second F11" || return 1
     poll 10 letterboxed full-screen-again 1440x1080 240 || { fail "no letterboxed picture after the second F11"; return 1; }
     hold_key Escape

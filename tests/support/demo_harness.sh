@@ -37,3 +37,16 @@ hold_key() {
     sleep 0.3
     bounded xdotool keyup "$1"
 }
+
+# Presses F11 with PRESS until FIND (given the window before) finds the rebuilt window: after a
+# switch the demo ignores F11 for 25 frames, which take longer the slower it draws.
+# Usage: switch_mode PRESS FIND
+switch_mode() {
+    local old=$window
+    for _ in $(seq 10); do
+        "$1" F11
+        poll 3 "$2" "$old" && return 0
+        alive || return 1
+    done
+    return 1
+}
