@@ -14,6 +14,8 @@
 #define glClearDepth fixedgl::glClearDepth
 #define glAlphaFunc fixedgl::glAlphaFunc
 #define glLineWidth fixedgl::glLineWidth
+#define glCullFace fixedgl::glCullFace
+#define glFrontFace fixedgl::glFrontFace
 #define glGetFloatv fixedgl::glGetFloatv
 #define glBegin fixedgl::glBegin
 #define glEnd fixedgl::glEnd

@@ -86,6 +86,8 @@ void glHint(GLenum target, GLenum mode);
 void glClearDepth(GLclampd depth);
 void glAlphaFunc(GLenum function, GLclampf reference);
 void glLineWidth(GLfloat width);
+void glCullFace(GLenum face);
+void glFrontFace(GLenum direction);
 void glGetFloatv(GLenum name, GLfloat* values);
 
 // Immediate mode.

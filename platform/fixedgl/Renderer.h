@@ -29,10 +29,9 @@ private:
 
     GLuint program_ = 0;
     GLuint vertexArray_ = 0;
-    GLuint buffer_ = 0;
-    bool failed_ = false;
-    struct Uniforms;
-    std::vector<GLint> locations_;
+    GLuint vertexBuffer_ = 0;
+    GLuint uniformBuffer_ = 0;
+    bool failed_ = false;  // the program did not build: nothing is drawn, and it is said once
 };
 
 }  // namespace fixedgl

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "platform/fixedgl/FixedGLApi.h"
@@ -123,7 +124,13 @@ struct State {
     Evaluators evaluators;
     DisplayLists displayLists;
     std::vector<SavedAttributes> attributeStack;
+    std::set<GLuint> texturesWithImages;  // given a level-0 image through glTexImage2D
     Renderer renderer;
+
+    // OpenGL 1.1 textures only with a complete texture: without an image, none is applied.
+    bool boundTextureHasImage() const;
+    Matrix& currentMatrix();
+    std::vector<Matrix>& currentStack();
 };
 
 // The current context's state; a call without one is a fault of the backend.
