@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the web build and its tests need: Emscripten (with its own
+# clang, binaryen and node modules), the tools that unpack and build libopenmpt's source package,
+# Chromium for the browser tests, and Python for the static server. Idempotent: quiet and quick
+# when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config make
+  emscripten dpkg-dev
+  chromium python3
+)
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "setup-web: installing ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
