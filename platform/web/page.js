@@ -34,12 +34,15 @@ var TarvoPage = (function () {
 
   // The browser's full screen over the whole page; the style sheet scales the canvas in it. Escape
   // is kept for the demo where the browser lets a page have it.
+  let enteringFullScreen = false;
   function enterFullScreen() {
-    if (document.fullscreenElement || !document.documentElement.requestFullscreen) return;
+    if (document.fullscreenElement || enteringFullScreen || !document.documentElement.requestFullscreen) return;
+    enteringFullScreen = true;
     document.documentElement
       .requestFullscreen()
       .then(() => navigator.keyboard && navigator.keyboard.lock && navigator.keyboard.lock(["Escape", "F11"]))
-      .catch((error) => console.warn("full screen refused:", error.message));
+      .catch((error) => console.warn("full screen:", error.message))
+      .finally(() => (enteringFullScreen = false));
   }
   function leaveFullScreen() {
     if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
