@@ -11,7 +11,9 @@ var tarvo = (window.tarvo = {
 
 var TarvoPage = (function () {
   const byId = (id) => document.getElementById(id);
-  const deterministic = /(^#|&)at=/.test(location.hash);
+  // The start screen shows at load unless the page plays on its virtual clock; the program shows
+  // it again when it waits for the click, should it read the address otherwise.
+  const deterministic = /(^#|&)at=\d+(&|$)/.test(location.hash);
   let startClicked = false;
   let whenStarted = null;
   let audioContext = null;
@@ -136,7 +138,11 @@ var TarvoPage = (function () {
     report: report,
     ask: ask,
     openAudio: openAudio,
-    waitForStart: () => (startClicked ? Promise.resolve() : new Promise((resolve) => (whenStarted = resolve))),
+    waitForStart: () => {
+      if (startClicked) return Promise.resolve();
+      show("start", true);
+      return new Promise((resolve) => (whenStarted = resolve));
+    },
     playing: () => {
       tarvo.phase = "playing";
       tarvo.frames = 0;
