@@ -50,7 +50,7 @@ void glBegin(GLenum mode) {
 void glEnd() {
     if (recordInList([] { glEnd(); })) return;
     State& state = current();
-    if (!state.inPrimitive) return;
+    if (!state.inPrimitive || state.drawsNothing) return;
     state.inPrimitive = false;
     switch (state.primitive) {
     case GL_QUADS: state.renderer.draw(state, GL_TRIANGLES, quadsAsTriangles(state.vertices)); break;

@@ -21,9 +21,6 @@ struct Light {
     Vec4 diffuse{0, 0, 0, 1};  // light 0 starts white
     Vec4 specular{0, 0, 0, 1};
     Vec4 position{0, 0, 1, 0};  // in eye coordinates, transformed when set
-    std::array<float, 3> spotDirection{0, 0, -1};
-    float spotExponent = 0;
-    float spotCutoff = 180;
     float constantAttenuation = 1;
     float linearAttenuation = 0;
     float quadraticAttenuation = 0;
@@ -126,6 +123,7 @@ struct State {
     std::vector<SavedAttributes> attributeStack;
     std::set<GLuint> texturesWithImages;  // given a level-0 image through glTexImage2D
     Renderer renderer;
+    bool drawsNothing = false;  // the state that calls made with no context current change
 
     // OpenGL 1.1 textures only with a complete texture: without an image, none is applied.
     bool boundTextureHasImage() const;
@@ -133,7 +131,7 @@ struct State {
     std::vector<Matrix>& currentStack();
 };
 
-// The current context's state; a call without one is a fault of the backend.
+// The current context's state.
 State& current();
 
 // Adds a vertex with these attributes to the primitive being assembled.
