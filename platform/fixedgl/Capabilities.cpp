@@ -131,8 +131,7 @@ void glAlphaFunc(GLenum function, GLclampf reference) {
 void glLineWidth(GLfloat width) {
     if (recordInList([=] { glLineWidth(width); })) return;
     if (width <= 0) return;
-    current().lineWidth = width;
-    ::glLineWidth(width);
+    current().lineWidth = width;  // wider than 1: drawn as triangles
 }
 
 }  // namespace fixedgl

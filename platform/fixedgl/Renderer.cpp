@@ -142,6 +142,7 @@ bool Renderer::prepare() {
     attribute(1, 3, offsetof(Vertex, normal));
     attribute(2, 4, offsetof(Vertex, color));
     attribute(3, 2, offsetof(Vertex, texCoord));
+    attribute(4, 2, offsetof(Vertex, offset));
     return true;
 }
 

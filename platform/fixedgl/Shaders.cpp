@@ -26,6 +26,7 @@ const char* const vertex =
     "layout(location = 1) in vec3 normal;\n"
     "layout(location = 2) in vec4 color;\n"
     "layout(location = 3) in vec2 texCoord;\n"
+    "layout(location = 4) in vec2 offset;\n"
     "out vec4 litColor;\n"
     "out vec2 fragmentTexCoord;\n"
     // Colour material modes: 1 ambient, 2 diffuse, 3 ambient and diffuse, 4 specular, 5 emission.
@@ -65,6 +66,7 @@ const char* const vertex =
     "void main() {\n"
     "  vec4 eye = modelview * position;\n"
     "  gl_Position = projection * eye;\n"
+    "  gl_Position.xy += offset * gl_Position.w;\n"
     "  gl_PointSize = 1.0;\n"
     "  fragmentTexCoord = texCoord;\n"
     "  vec4 c = switches.x != 0 ? lit(eye.xyz / eye.w) : color;\n"
