@@ -3,3 +3,4 @@
 #include "platform/GL.h"
 #define DRAWINGS layer
 #include "tests/fixedgl/Drawings.inc"
+#include "tests/fixedgl/Shapes.inc"

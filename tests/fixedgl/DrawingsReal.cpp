@@ -2,3 +2,4 @@
 #include "platform/GL.h"
 #define DRAWINGS real
 #include "tests/fixedgl/Drawings.inc"
+#include "tests/fixedgl/Shapes.inc"

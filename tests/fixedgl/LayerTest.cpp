@@ -17,18 +17,8 @@ class LayerTest : public ::testing::TestWithParam<size_t> {};
 
 TEST_P(LayerTest, DrawsAsRealOpenGLDoes) {
     const Drawing& real = real::drawings.at(GetParam());
-    const Drawing& layer = layer::drawings.at(GetParam());
-    const std::vector<uint8_t> expected = twocontexts::render(twocontexts::Gl::Real, real.draw);
-    const std::vector<uint8_t> actual = twocontexts::render(twocontexts::Gl::Layer, layer.draw);
-
-    // A drawing that leaves the frame black would prove nothing.
-    EXPECT_GT(twocontexts::compare(expected, std::vector<uint8_t>(expected.size(), 0), 0).differing, 200);
-    const twocontexts::Difference difference = twocontexts::compare(expected, actual, channelTolerance);
-    if (difference.differing > differingPixelsAllowed)
-        twocontexts::writeSideBySide(std::string("fixedgl-") + real.name + ".png", expected, actual);
-    EXPECT_LE(difference.differing, differingPixelsAllowed)
-        << real.name << ": worst " << difference.worst << "; real and layer side by side in fixedgl-" << real.name
-        << ".png";
+    twocontexts::expectSamePicture(real.name, real.draw, layer::drawings.at(GetParam()).draw, channelTolerance,
+                                   differingPixelsAllowed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, LayerTest, ::testing::Range<size_t>(0, real::drawings.size()),

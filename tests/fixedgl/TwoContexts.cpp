@@ -5,6 +5,8 @@
 #include <EGL/eglext.h>
 #include <GL/gl.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -94,6 +96,17 @@ void writeSideBySide(const std::string& path, const std::vector<uint8_t>& real, 
                         rgb.begin() + static_cast<std::ptrdiff_t>((static_cast<size_t>(y) * size * 2 + x) * 3));
         }
     png::write(path, size * 2, size, 3, rgb);
+}
+
+void expectSamePicture(const std::string& name, const std::function<void()>& real, const std::function<void()>& layer,
+                       int tolerance, int differingAllowed) {
+    const std::vector<uint8_t> expected = render(Gl::Real, real);
+    const std::vector<uint8_t> actual = render(Gl::Layer, layer);
+    EXPECT_GE(compare(expected, std::vector<uint8_t>(expected.size(), 0), 0).differing, 20) << name;
+    const Difference difference = compare(expected, actual, tolerance);
+    if (difference.differing > differingAllowed) writeSideBySide("fixedgl-" + name + ".png", expected, actual);
+    EXPECT_LE(difference.differing, differingAllowed)
+        << name << ": worst " << difference.worst << "; real and layer side by side in fixedgl-" << name << ".png";
 }
 
 }  // namespace twocontexts

@@ -26,4 +26,11 @@ Difference compare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b,
 // Writes both pictures side by side (real left, layer right) for a person to look at.
 void writeSideBySide(const std::string& path, const std::vector<uint8_t>& real, const std::vector<uint8_t>& layer);
 
+// Renders `real` on real OpenGL and `layer` on the layer. The running test fails where more than
+// `differingAllowed` pixels have a channel more than `tolerance` apart, writing both pictures to
+// fixedgl-NAME.png, or where fewer than 20 pixels of real OpenGL's picture are not black (such a
+// drawing would prove nothing).
+void expectSamePicture(const std::string& name, const std::function<void()>& real, const std::function<void()>& layer,
+                       int tolerance, int differingAllowed);
+
 }  // namespace twocontexts
