@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/fixedgl/FixedGLApi.h"
@@ -138,8 +139,18 @@ State& current();
 void emitVertex(State& state, const Vec4& position, const std::array<float, 3>& normal, const Vec4& color,
                 const std::array<float, 2>& texCoord);
 
+// Whether calls are being compiled into a display list now.
+bool compilingList();
+// Adds `call` to the list being compiled, and runs it too for GL_COMPILE_AND_EXECUTE.
+void record(std::function<void()> call);
+
 // While a display list is being compiled, `call` is recorded instead of run (or as well as run,
 // for GL_COMPILE_AND_EXECUTE); true when the caller must not run it itself.
-bool recordInList(std::function<void()> call);
+template <typename Call>
+bool recordInList(Call&& call) {
+    if (!compilingList()) return false;
+    record(std::forward<Call>(call));
+    return true;
+}
 
 }  // namespace fixedgl
