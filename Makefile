@@ -100,3 +100,12 @@ deb: setup
 	cd $(DEB_BUILD) && cpack -B packages
 	@mkdir -p dist
 	cp $(DEB_BUILD)/packages/tarvo_*.deb dist/
+
+# The browser build in headless Chromium (Debian's, driven by node over the DevTools protocol) from a
+# server on 127.0.0.1: the start screen, the question, the sound, Escape and play-again, and the
+# page's frames at a few times of the programme against the native frames of the same times.
+.PHONY: test-web
+test-web: configure
+	@scripts/setup-web.sh
+	cmake --build $(BUILD) -j $(JOBS) --target tarvo-capture web_frame_compare
+	timeout 600 node tests/web/web_test.js dist/web $(BUILD)

@@ -10,10 +10,7 @@
 #include <string>
 #include <vector>
 
-struct GoldenTolerance {
-    int channel = 12;                    // largest difference of one channel that still matches
-    double differingPixelShare = 0.002;  // of all pixels, the share allowed to differ more
-};
+#include "tests/support/FrameDifference.h"
 
 // `rgba` is width x height pixels, bottom row first, as GL reads them back.
 ::testing::AssertionResult matchesGolden(const std::string& name, int width, int height,
