@@ -60,7 +60,7 @@ WINDOWS_BUILD = $(BUILD)/windows
 
 windows: configure
 	@scripts/setup-windows.sh
-	@scripts/build-libopenmpt-mingw.sh $(MINGW_PREFIX)
+	@scripts/build-libopenmpt.sh mingw $(MINGW_PREFIX)
 	cmake --build $(BUILD) --target tarvo_assets_generated -j $(JOBS)
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
 	  -DTARVO_MINGW_PREFIX=$(MINGW_PREFIX) -DTARVO_ASSET_DIR=$(abspath $(BUILD))/assets >/dev/null

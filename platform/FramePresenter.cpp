@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "platform/GL.h"
-#include <GL/glext.h>
 
 namespace {
 
@@ -37,10 +36,11 @@ struct FramebufferApi {
 
 FramebufferApi api;
 
-// Entry points may be found on drivers that lack the extension; only a 3.0 context or the
-// extension string makes them safe to call.
+// Entry points may be found on drivers that lack the extension; only a 3.0 context (OpenGL ES 3
+// or later included) or the extension string makes them safe to call.
 bool contextHasFramebuffers() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (version != nullptr && std::strncmp(version, "OpenGL ES ", 10) == 0) version += 10;
     if (version != nullptr && version[0] >= '3' && version[0] <= '9' && version[1] == '.') return true;
     const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     return extensions != nullptr && std::strstr(extensions, "GL_ARB_framebuffer_object") != nullptr;

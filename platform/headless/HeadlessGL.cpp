@@ -1,6 +1,7 @@
 // Headless GL: compatibility-profile contexts on EGL's surfaceless Mesa platform, made current with
-// no surface. A window's pixels are a framebuffer object of its client size, bound when a context
-// is made current with the window's device.
+// no surface (OpenGL ES 3 contexts with the fixed-function layer when built with TARVO_FIXED_GL).
+// A window's pixels are a framebuffer object of its client size, bound when a context is made
+// current with the window's device.
 #define GL_GLEXT_PROTOTYPES
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -11,6 +12,9 @@
 #include <memory>
 
 #include "platform/headless/HeadlessState.h"
+#ifdef TARVO_FIXED_GL
+#include "platform/fixedgl/FixedGLContext.h"
+#endif
 
 using headless::Step;
 using headless::detail::Context;
@@ -20,6 +24,21 @@ using headless::detail::objects;
 using headless::detail::Window;
 
 namespace {
+
+#ifdef TARVO_FIXED_GL
+constexpr EGLenum contextApi = EGL_OPENGL_ES_API;
+constexpr EGLint contextAttributes[] = {EGL_CONTEXT_MAJOR_VERSION, 3, EGL_NONE};
+fixedgl::State* createLayer() { return fixedgl::createState(); }
+void makeLayerCurrent(Context* context) { fixedgl::makeStateCurrent(context != nullptr ? context->layer : nullptr); }
+void deleteLayer(Context& context) { fixedgl::deleteState(context.layer); }
+#else
+constexpr EGLenum contextApi = EGL_OPENGL_API;
+constexpr EGLint contextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                        EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+fixedgl::State* createLayer() { return nullptr; }
+void makeLayerCurrent(Context*) {}
+void deleteLayer(Context&) {}
+#endif
 
 EGLDisplay openDisplay() {
     const auto getPlatformDisplay =
@@ -44,6 +63,7 @@ EGLDisplay display() {
 bool releaseCurrent() {
     if (objects().currentContext == nullptr) return true;
     if (!eglMakeCurrent(display(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT)) return false;
+    makeLayerCurrent(nullptr);
     objects().currentContext = nullptr;
     objects().currentWindow = nullptr;
     return true;
@@ -113,13 +133,11 @@ ContextHandle createGLContext(DeviceHandle device) {
     const Window* window = headless::detail::windowOfDevice(device);
     // Like WGL, a context needs the device's pixel format to be set.
     if (failing(Step::CreateContext) || window == nullptr || window->device.pixelFormat == 0) return nullptr;
-    if (display() == EGL_NO_DISPLAY || !eglBindAPI(EGL_OPENGL_API)) return nullptr;
+    if (display() == EGL_NO_DISPLAY || !eglBindAPI(contextApi)) return nullptr;
 
-    const EGLint attributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
-                                 EGL_NONE};
-    const EGLContext egl = eglCreateContext(display(), EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, attributes);
+    const EGLContext egl = eglCreateContext(display(), EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, contextAttributes);
     if (egl == EGL_NO_CONTEXT) return nullptr;
-    objects().contexts.push_back(std::make_unique<Context>(Context{egl}));
+    objects().contexts.push_back(std::make_unique<Context>(Context{egl, false, createLayer()}));
     return reinterpret_cast<ContextHandle>(objects().contexts.back().get());
 }
 
@@ -135,6 +153,7 @@ bool makeCurrent(DeviceHandle device, ContextHandle context) {
     if (!eglMakeCurrent(display(), EGL_NO_SURFACE, EGL_NO_SURFACE, target->egl)) return false;
     objects().currentContext = target;
     objects().currentWindow = window;
+    makeLayerCurrent(target);
 
     bindWindowFramebuffer(*window);
     if (!target->everCurrent) {
@@ -154,6 +173,7 @@ bool deleteGLContext(ContextHandle context) {
     for (const auto& window : objects().windows)
         if (window->framebuffer.owner == target) window->framebuffer = {};
     eglDestroyContext(display(), target->egl);
+    deleteLayer(*target);
     auto& contexts = objects().contexts;
     contexts.erase(std::find_if(contexts.begin(), contexts.end(), [&](const auto& open) { return open.get() == target; }));
     return true;

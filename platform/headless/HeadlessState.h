@@ -14,11 +14,16 @@
 #include "platform/headless/HeadlessControl.h"
 #include "platform/portable/PortableWindowing.h"
 
+namespace fixedgl {
+struct State;
+}
+
 namespace headless::detail {
 
 struct Context {
     void* egl;                 // the EGLContext
     bool everCurrent = false;  // the first make-current sets the viewport to the window, like WGL
+    fixedgl::State* layer = nullptr;  // the fixed-function layer's state, on OpenGL ES contexts
 };
 
 // The window's pixels: GL objects that live in the context they were made in.

@@ -37,6 +37,12 @@ bool MessageQueue::take(platform::Message& message) {
 
 void MessageQueue::clear() { messages_.clear(); }
 
+uint32_t keyMessage(int virtualKey, bool altHeld, bool pressed) {
+    using namespace platform;
+    if (altHeld || virtualKey == VK_MENU || virtualKey == VK_F10) return pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
+    return pressed ? WM_KEYDOWN : WM_KEYUP;
+}
+
 intptr_t defaultWindowProc(platform::WindowProc proc, platform::WindowHandle window, uint32_t message,
                            uintptr_t wParam, intptr_t lParam) {
     (void)lParam;

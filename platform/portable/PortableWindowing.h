@@ -32,6 +32,10 @@ private:
     std::deque<platform::Message> messages_;
 };
 
+// The key message Windows sends for a key going down or up: keys pressed with Alt held, Alt
+// itself and F10 are system keys (WM_SYSKEYDOWN, WM_SYSKEYUP), the rest WM_KEYDOWN and WM_KEYUP.
+uint32_t keyMessage(int virtualKey, bool altHeld, bool pressed);
+
 // Default processing for a window whose procedure is `proc`.
 intptr_t defaultWindowProc(platform::WindowProc proc, platform::WindowHandle window, uint32_t message,
                            uintptr_t wParam, intptr_t lParam);

@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlKeys.h"
 
 #include "platform/WindowMessages.h"
+#include "platform/portable/PortableWindowing.h"
 
 namespace sdl {
 
@@ -32,14 +33,9 @@ int virtualKeyOf(SDL_Keycode key) {
 }
 
 bool translateKey(SDL_Keycode key, uint16_t modifiers, bool pressed, KeyMessage& out) {
-    using namespace platform;
     const int virtualKey = virtualKeyOf(key);
     if (virtualKey == 0) return false;
-    const bool system = (modifiers & KMOD_ALT) != 0 || virtualKey == VK_MENU || virtualKey == VK_F10;
-    if (system)
-        out.message = pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
-    else
-        out.message = pressed ? WM_KEYDOWN : WM_KEYUP;
+    out.message = portable::keyMessage(virtualKey, (modifiers & KMOD_ALT) != 0, pressed);
     out.virtualKey = virtualKey;
     return true;
 }

@@ -4,7 +4,6 @@
 
 #include "platform/GL.h"
 #include "platform/Platform.h"
-#include <GL/glext.h>
 
 namespace {
 

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Cross-builds libopenmpt for 32-bit Windows (mingw-w64, i686, posix threads) from Debian's source
-# package: a static library without optional dependencies, installed into a cache outside the
-# repository that later builds reuse. Quiet and quick when the cache already holds it.
-# Usage: build-libopenmpt-mingw.sh [PREFIX]   (default ${XDG_CACHE_HOME:-~/.cache}/tarvo/mingw)
+# Cross-builds libopenmpt from Debian's source package for one of the targets the project ships
+# besides Linux: 32-bit Windows (mingw-w64, i686, posix threads) or the web (Emscripten's wasm32).
+# A static library without optional dependencies, installed into a cache outside the repository
+# that later builds reuse. Quiet and quick when the cache already holds it.
+# Usage: build-libopenmpt.sh mingw|wasm [PREFIX]   (default ${XDG_CACHE_HOME:-~/.cache}/tarvo/TARGET)
 set -euo pipefail
 
-prefix=${1:-${XDG_CACHE_HOME:-$HOME/.cache}/tarvo/mingw}
+target=${1:-}
+case "$target" in
+  mingw) host=i686-w64-mingw32 ;;
+  wasm) host=wasm32-unknown-linux-gnu ;;
+  *) echo "usage: build-libopenmpt.sh mingw|wasm [PREFIX]" >&2; exit 2 ;;
+esac
+prefix=${2:-${XDG_CACHE_HOME:-$HOME/.cache}/tarvo/$target}
 [ -f "$prefix/lib/libopenmpt.a" ] && [ -f "$prefix/lib/pkgconfig/libopenmpt.pc" ] && exit 0
 
-host=i686-w64-mingw32
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 
@@ -36,7 +42,7 @@ add_source_entries() {
 has_source() { apt-cache showsrc libopenmpt 2>/dev/null | grep -q '^Package:'; }
 
 has_source || add_source_entries
-has_source || { echo "build-libopenmpt-mingw: no source package of libopenmpt found" >&2; exit 1; }
+has_source || { echo "build-libopenmpt: no source package of libopenmpt found" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -44,11 +50,19 @@ cd "$work"
 apt-get source -qq -o APT::Sandbox::User=root libopenmpt >"$work/source.log" 2>&1 ||
     { cat "$work/source.log" >&2; exit 1; }
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'libopenmpt-*' | head -n 1)
-echo "build-libopenmpt-mingw: building $(basename "$source_dir") for $host into $prefix" >&2
+echo "build-libopenmpt: building $(basename "$source_dir") for $host into $prefix" >&2
 
 cd "$source_dir"
+# Emscripten's configure wrapper sets its own compilers; emcc runs on Debian's node modules.
+configure=(./configure)
+compilers=(CC=$host-gcc-posix CXX=$host-g++-posix)
+if [ "$target" = wasm ]; then
+    export NODE_PATH=/usr/share/nodejs
+    configure=(emconfigure ./configure)
+    compilers=()
+fi
 build() {
-    ./configure --host=$host CC=$host-gcc-posix CXX=$host-g++-posix CFLAGS=-O2 CXXFLAGS=-O2 \
+    "${configure[@]}" --host=$host "${compilers[@]}" CFLAGS=-O2 CXXFLAGS=-O2 \
         --prefix="$prefix" --disable-shared --enable-static \
         --disable-openmpt123 --disable-examples --disable-tests --disable-doxygen-doc \
         --without-zlib --without-mpg123 --without-ogg --without-vorbis --without-vorbisfile \

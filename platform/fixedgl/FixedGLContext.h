@@ -1,0 +1,15 @@
+#pragma once
+// The fixed-function layer's state belongs to one GL context, as OpenGL's own does. A backend
+// built with the layer creates a state with each context, makes it current right after making the
+// context current, and deletes it with the context. The layer's GL objects (its program and
+// buffers) are made in the context on first use and go with it.
+namespace fixedgl {
+
+struct State;
+
+State* createState();
+// nullptr: no state is current, and no fixed-function call may be made.
+void makeStateCurrent(State* state);
+void deleteState(State* state);
+
+}  // namespace fixedgl

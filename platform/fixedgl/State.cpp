@@ -1,0 +1,48 @@
+#include "platform/fixedgl/State.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/fixedgl/FixedGLContext.h"
+
+namespace fixedgl {
+
+namespace {
+
+State* currentState = nullptr;
+
+}  // namespace
+
+State::State() {
+    lights[0].diffuse = {1, 1, 1, 1};
+    lights[0].specular = {1, 1, 1, 1};
+}
+
+bool State::boundTextureHasImage() const {
+    GLint bound = 0;
+    ::glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    return texturesWithImages.count(static_cast<GLuint>(bound)) != 0;
+}
+
+std::vector<Matrix>& State::currentStack() { return matrixMode == GL_PROJECTION ? projection : modelview; }
+
+Matrix& State::currentMatrix() { return currentStack().back(); }
+
+State& current() {
+    if (currentState == nullptr) {
+        std::fputs("fixedgl: a GL call with no context current\n", stderr);
+        std::abort();
+    }
+    return *currentState;
+}
+
+State* createState() { return new State; }
+
+void makeStateCurrent(State* state) { currentState = state; }
+
+void deleteState(State* state) {
+    if (state == currentState) currentState = nullptr;
+    delete state;
+}
+
+}  // namespace fixedgl

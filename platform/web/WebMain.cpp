@@ -1,0 +1,41 @@
+// The entry point in the page. Without options: a click to start (a browser plays sound only
+// after one), the question whether to play in the browser's full screen, the programme with its
+// music, and the closing screen, from which the programme plays again as first answered. With #at=T: the programme
+// at once, windowed and silent, on the virtual clock, until the frame at T is held.
+#include <emscripten/emscripten.h>
+
+#include "platform/WindowMessages.h"
+#include "platform/web/WebState.h"
+#include "runtime/CommandLine.h"
+#include "runtime/Programme.h"
+
+namespace {
+
+// clang-format off
+EM_ASYNC_JS(void, pageWaitForStart, (), { await TarvoPage.waitForStart(); });
+EM_ASYNC_JS(void, pageWaitForPlayAgain, (int exitCode), { await TarvoPage.waitForPlayAgain(exitCode); });
+EM_JS(void, pagePlaying, (), { TarvoPage.playing(); });
+// clang-format on
+
+int32_t playOnce(const PlayerOptions& options) {
+    web::beginRun();
+    pagePlaying();
+    return playProgramme(options);
+}
+
+}  // namespace
+
+int main() {
+    PlayerOptions options;
+    options.fullScreenKind = platform::FullScreenKind::Desktop;
+    platform::setDisplayChoices({options.fullScreenKind, options.vsync});
+    if (web::pageOptions().deterministic) {
+        options.fullscreen = false;
+        options.mute = true;
+        return playOnce(options);
+    }
+    pageWaitForStart();
+    // Asked once: playing again keeps the answer.
+    options.fullscreen = web::askInPage("Tarvo", "Play in full screen?", true, true) == platform::IDYES;
+    for (;;) pageWaitForPlayAgain(playOnce(options));
+}

@@ -1,0 +1,269 @@
+// The web backend: the platform contract on Emscripten's html5.h and WebGL 2, in a browser page.
+//
+// Implements:
+//  [x] window class and one window at a time: each window is a new canvas element (id "canvas")
+//      of the asked size, so a rebuilt window gets a fresh WebGL context; WM_SIZE with that size
+//      is sent to the class's procedure while the window is created
+//  [x] full screen as the browser's full screen over the whole page, the picture scaled by the page
+//      with its aspect kept, black around it; granted for any size, and the page stays as it is
+//      where the browser refuses (no click to allow it)
+//  [x] a WebGL 2 context (no alpha, depth, no antialiasing, the drawing buffer preserved) with the
+//      fixed-function layer's own state beside it, made current with it
+//  [x] keys as Windows virtual-key codes from the keys' physical positions, Alt and F10 as system
+//      keys, a quick tap held down for one presented frame at least (WebMessages.cpp, WebKeys.cpp,
+//      InputQueue.cpp)
+//  [x] message boxes in the page, waiting for a button (WebMessages.cpp)
+//  [x] audio output: stereo signed 16-bit pulled through a Web Audio script processor (WebAudio.cpp)
+//  [x] the counter at 1 GHz from the browser's clock, or in deterministic mode (#at=T) a virtual
+//      one that moves by exactly one frame per presented frame, as the headless backend's does
+//  [x] presenting yields to the browser once per frame: until the next animation frame, or in
+//      deterministic mode at once; the frame at or after T is held there
+//  [x] embedded resources
+// Lacks:
+//  [ ] several windows at once; pixel formats other than the one above (its index is always 1)
+//  [ ] the swap interval (the browser paces frames by the display), display modes, window icons
+//  [ ] WM_ACTIVATE, WM_CLOSE (a tab closes without asking), character messages, the mouse
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/WindowMessages.h"
+#include "platform/fixedgl/FixedGLContext.h"
+#include "platform/portable/PortableWindowing.h"
+#include "platform/web/WebState.h"
+#include "resources/EmbeddedResources.h"
+
+namespace {
+
+constexpr int theOnlyPixelFormat = 1;
+
+struct OpenWindow {
+    bool open = false;
+    platform::WindowProc proc = nullptr;
+    int width = 0;
+    int height = 0;
+};
+
+// A WebGL context and the fixed-function state that goes with it.
+struct WebContext {
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE gl;
+    fixedgl::State* state;
+};
+
+portable::WindowClass windowClass;
+OpenWindow theWindow;
+// Any non-null value stands for the one window; the device handle is the window handle.
+platform::WindowHandle const theHandle = reinterpret_cast<platform::WindowHandle>(&theWindow);
+
+int64_t framesPresented = 0;
+double runStartMs = -1;  // the browser's clock at the run's first presented frame
+
+bool isOpenDevice(platform::DeviceHandle device) {
+    return theWindow.open && reinterpret_cast<platform::WindowHandle>(device) == theHandle;
+}
+
+// clang-format off
+EM_JS(void, pageCreateCanvas, (int width, int height, bool fullScreen), {
+    TarvoPage.createCanvas(width, height, fullScreen);
+});
+EM_JS(void, pageRemoveCanvas, (), { TarvoPage.removeCanvas(); });
+EM_JS(void, pageShowCursor, (bool visible), { TarvoPage.showCursor(visible); });
+EM_JS(void, pagePresented, (double frames, int timelineMs, bool held), {
+    TarvoPage.presented(frames, timelineMs, held);
+});
+EM_ASYNC_JS(void, pageNextFrame, (bool atOnce), { await TarvoPage.nextFrame(atOnce); });
+EM_ASYNC_JS(void, pageWaitForever, (), { await new Promise(() => {}); });
+EM_JS(void, pageExit, (int exitCode), { TarvoPage.exited(exitCode); });
+// clang-format on
+
+}  // namespace
+
+namespace web {
+
+platform::WindowHandle openWindowHandle() { return theWindow.open ? theHandle : nullptr; }
+
+platform::WindowProc openWindowProc() { return theWindow.proc; }
+
+void beginRun() {
+    framesPresented = 0;
+    runStartMs = -1;
+    input().clear();
+}
+
+}  // namespace web
+
+namespace platform {
+
+// --- display, window class, display mode, cursor ------------------------------------------
+
+// The page is the display: there always is one.
+bool openDisplay(const char*& reason) {
+    (void)reason;
+    return true;
+}
+
+// The browser's full screen is the only kind, and it paces frames itself.
+void setDisplayChoices(const DisplayChoices& choices) { (void)choices; }
+
+bool registerWindowClass(const char* className, WindowProc proc, int iconResourceId) {
+    (void)iconResourceId;
+    return windowClass.registerClass(className, proc);
+}
+
+bool unregisterWindowClass(const char* className) { return windowClass.unregisterClass(className); }
+
+// The browser's full screen leaves the display's mode alone and takes a frame of any size.
+bool changeDisplayMode(int width, int height, int bitsPerPixel) {
+    (void)width;
+    (void)height;
+    (void)bitsPerPixel;
+    return true;
+}
+
+void restoreDisplayMode() {}
+
+void showCursor(bool visible) { pageShowCursor(visible); }
+
+// --- window, device context, pixel format, GL context --------------------------------------
+
+Rect adjustWindowRect(Rect client, WindowMode mode) {
+    (void)mode;
+    return client;
+}
+
+WindowHandle createWindow(const char* className, const char* title, WindowMode mode, int x, int y,
+                          int width, int height) {
+    (void)x;
+    (void)y;
+    const WindowProc proc = windowClass.procFor(className);
+    if (proc == nullptr || theWindow.open || width <= 0 || height <= 0) return nullptr;
+    emscripten_set_window_title(title);
+    pageCreateCanvas(width, height, mode == WindowMode::FullScreen);
+    web::listenToKeys();
+    theWindow = {true, proc, width, height};
+    proc(theHandle, WM_SIZE, 0, sizeParam(width, height));
+    return theHandle;
+}
+
+bool destroyWindow(WindowHandle window) {
+    if (!theWindow.open || window != theHandle) return false;
+    pageRemoveCanvas();
+    theWindow = {};
+    web::input().clear();
+    return true;
+}
+
+// The canvas is on the page from its creation; keys come from the whole page.
+void showWindow(WindowHandle window) { (void)window; }
+
+DeviceHandle getDeviceContext(WindowHandle window) {
+    return theWindow.open && window == theHandle ? reinterpret_cast<DeviceHandle>(window) : nullptr;
+}
+
+bool releaseDeviceContext(WindowHandle window, DeviceHandle device) {
+    return theWindow.open && window == theHandle && getDeviceContext(window) == device;
+}
+
+int choosePixelFormat(DeviceHandle device, const PixelFormat& format) {
+    const bool doubleBufferedRgba = (format.flags & PFD_DOUBLEBUFFER) != 0 && format.pixelType == PFD_TYPE_RGBA;
+    return isOpenDevice(device) && doubleBufferedRgba ? theOnlyPixelFormat : 0;
+}
+
+bool setPixelFormat(DeviceHandle device, int index, const PixelFormat& format) {
+    (void)format;
+    return isOpenDevice(device) && index == theOnlyPixelFormat;
+}
+
+ContextHandle createGLContext(DeviceHandle device) {
+    if (!isOpenDevice(device)) return nullptr;
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.alpha = EM_FALSE;
+    attributes.depth = EM_TRUE;
+    attributes.stencil = EM_FALSE;
+    attributes.antialias = EM_FALSE;
+    // The frame is presented by a blit; keeping the canvas makes every frame readable as shown.
+    attributes.preserveDrawingBuffer = EM_TRUE;
+    attributes.majorVersion = 2;
+    attributes.minorVersion = 0;
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE gl = emscripten_webgl_create_context("#canvas", &attributes);
+    if (gl <= 0) return nullptr;
+    return reinterpret_cast<ContextHandle>(new WebContext{gl, fixedgl::createState()});
+}
+
+bool makeCurrent(DeviceHandle device, ContextHandle context) {
+    if (context == nullptr) {
+        fixedgl::makeStateCurrent(nullptr);
+        return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
+    }
+    const WebContext* web = reinterpret_cast<const WebContext*>(context);
+    if (!isOpenDevice(device) || emscripten_webgl_make_context_current(web->gl) != EMSCRIPTEN_RESULT_SUCCESS)
+        return false;
+    fixedgl::makeStateCurrent(web->state);
+    return true;
+}
+
+bool deleteGLContext(ContextHandle context) {
+    if (context == nullptr) return false;
+    WebContext* web = reinterpret_cast<WebContext*>(context);
+    fixedgl::deleteState(web->state);
+    const bool deleted = emscripten_webgl_destroy_context(web->gl) == EMSCRIPTEN_RESULT_SUCCESS;
+    delete web;
+    return deleted;
+}
+
+// The browser shows what was drawn once control goes back to it: here, once per frame.
+int swapBuffers(DeviceHandle device) {
+    if (!isOpenDevice(device)) return 0;
+    const web::PageOptions& options = web::pageOptions();
+    const double now = emscripten_get_now();
+    if (runStartMs < 0) runStartMs = now;
+    const int32_t timelineMs = options.deterministic ? web::frameTimeMs(framesPresented, options.fps)
+                                                     : static_cast<int32_t>(std::lround(now - runStartMs));
+    ++framesPresented;
+    web::input().framePresented();
+    const bool held = options.deterministic && timelineMs >= options.atMs;
+    pagePresented(static_cast<double>(framesPresented), timelineMs, held);
+    if (held) pageWaitForever();
+    pageNextFrame(options.deterministic);
+    return 1;
+}
+
+uint32_t windowFramebuffer(DeviceHandle device) {
+    (void)device;
+    return 0;
+}
+
+// The canvas keeps the asked size in pixels; the page scales it for full screen.
+void drawableSize(DeviceHandle device, int& width, int& height) {
+    if (!isOpenDevice(device)) return;
+    width = theWindow.width;
+    height = theWindow.height;
+}
+
+void* glProcAddress(const char* name) { return emscripten_webgl_get_proc_address(name); }
+
+// --- process, counter, resources -----------------------------------------------------------
+
+// The page ends on its closing screen; the runtime stays for the page's script.
+void exitProcess(int exitCode) {
+    std::fflush(nullptr);
+    pageExit(exitCode);
+    pageWaitForever();
+    std::abort();  // never reached: the wait does not end
+}
+
+int64_t counterFrequency() { return web::ticksPerSecond; }
+
+int64_t counterValue() {
+    const web::PageOptions& options = web::pageOptions();
+    if (options.deterministic) return web::frameTick(framesPresented, options.fps);
+    return static_cast<int64_t>(std::llround(emscripten_get_now() * (web::ticksPerSecond / 1000)));
+}
+
+ResourceBytes findResource(int id) { return resources::findEmbedded(id); }
+
+}  // namespace platform

@@ -1,0 +1,191 @@
+// The page around the demo: the start, question and closing screens, the canvas, full screen, the
+// sound, and window.tarvo, the page's state for people debugging and for tests. The backend calls
+// TarvoPage; everything here runs on the page's one thread.
+var tarvo = (window.tarvo = {
+  phase: "start",
+  frames: 0,
+  timelineMs: 0,
+  audio: { state: "none", framesRendered: 0 },
+  errors: [],
+});
+
+var TarvoPage = (function () {
+  const byId = (id) => document.getElementById(id);
+  const deterministic = /(^#|&)at=/.test(location.hash);
+  let startClicked = false;
+  let whenStarted = null;
+  let audioContext = null;
+  let processor = null;
+  let blockFrames = 0;
+
+  function report(text) {
+    tarvo.errors.push(String(text));
+    console.error(text);
+  }
+  window.addEventListener("error", (event) => report(event.message));
+  window.addEventListener("unhandledrejection", (event) => report(event.reason));
+  Module.printErr = report;
+  Module.onAbort = (what) => report("aborted: " + what);
+
+  function show(id, visible) {
+    byId(id).hidden = !visible;
+  }
+
+  // The browser's full screen over the whole page; the style sheet scales the canvas in it. Escape
+  // is kept for the demo where the browser lets a page have it.
+  function enterFullScreen() {
+    if (document.fullscreenElement || !document.documentElement.requestFullscreen) return;
+    document.documentElement
+      .requestFullscreen()
+      .then(() => navigator.keyboard && navigator.keyboard.lock && navigator.keyboard.lock(["Escape", "F11"]))
+      .catch((error) => console.warn("full screen refused:", error.message));
+  }
+  function leaveFullScreen() {
+    if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+  }
+
+  // The button does what F11 does: while the demo plays, the demo rebuilds its window in the other
+  // mode; otherwise the page alone goes in or out of full screen.
+  function pressFullScreenKey() {
+    byId("fullscreen").blur();
+    if (tarvo.phase !== "playing" || !byId("canvas")) {
+      if (document.fullscreenElement) leaveFullScreen();
+      else enterFullScreen();
+      return;
+    }
+    for (const type of ["keydown", "keyup"]) window.dispatchEvent(new KeyboardEvent(type, { code: "F11", key: "F11" }));
+  }
+
+  function ask(caption, text, yesNo, fullScreenOnYes) {
+    const before = tarvo.phase;
+    if (fullScreenOnYes) tarvo.phase = "question";
+    byId("message-caption").textContent = caption;
+    byId("message-text").textContent = text;
+    const buttons = byId("message-buttons");
+    buttons.replaceChildren();
+    show("message", true);
+    return new Promise((resolve) => {
+      for (const answer of yesNo ? ["yes", "no"] : ["ok"]) {
+        const button = document.createElement("button");
+        button.dataset.answer = answer;
+        button.textContent = { yes: "Yes", no: "No", ok: "OK" }[answer];
+        button.addEventListener("click", () => {
+          // Full screen is granted only from inside the click.
+          if (answer === "yes" && fullScreenOnYes) enterFullScreen();
+          show("message", false);
+          tarvo.phase = before;
+          resolve(answer);
+        });
+        buttons.appendChild(button);
+      }
+      buttons.firstChild.focus();
+    });
+  }
+
+  function openAudio(sampleRate, framesPerBlock) {
+    const AudioContextClass = window.AudioContext || window.webkitAudioContext;
+    if (!AudioContextClass) return false;
+    try {
+      if (!audioContext || audioContext.sampleRate !== sampleRate) {
+        if (audioContext) audioContext.close();
+        audioContext = new AudioContextClass({ sampleRate: sampleRate, latencyHint: "interactive" });
+        tarvo.audio.state = audioContext.state;
+        audioContext.addEventListener("statechange", () => (tarvo.audio.state = audioContext.state));
+      }
+      if (processor) processor.disconnect();
+      processor = audioContext.createScriptProcessor(framesPerBlock, 0, 2);
+      blockFrames = framesPerBlock;
+    } catch (error) {
+      report("no sound: " + error.message);
+      return false;
+    }
+    processor.onaudioprocess = (event) => {
+      const left = event.outputBuffer.getChannelData(0);
+      const right = event.outputBuffer.getChannelData(1);
+      const count = left.length;
+      const pointer = Module._tarvo_web_render_audio(count);
+      if (!pointer) {
+        left.fill(0);
+        right.fill(0);
+        return;
+      }
+      const samples = HEAP16.subarray(pointer >> 1, (pointer >> 1) + 2 * count);
+      for (let i = 0; i < count; ++i) {
+        left[i] = samples[2 * i] / 32768;
+        right[i] = samples[2 * i + 1] / 32768;
+      }
+      tarvo.audio.framesRendered += count;
+    };
+    processor.connect(audioContext.destination);
+    return true;
+  }
+
+  byId("start-button").addEventListener("click", () => {
+    startClicked = true;
+    show("start", false);
+    if (whenStarted) whenStarted();
+  });
+  byId("fullscreen").addEventListener("click", pressFullScreenKey);
+  show("start", !deterministic);
+
+  return {
+    report: report,
+    ask: ask,
+    openAudio: openAudio,
+    waitForStart: () => (startClicked ? Promise.resolve() : new Promise((resolve) => (whenStarted = resolve))),
+    playing: () => {
+      tarvo.phase = "playing";
+      tarvo.frames = 0;
+      tarvo.timelineMs = 0;
+      show("closed", false);
+    },
+    waitForPlayAgain: (exitCode) => {
+      tarvo.phase = "closed";
+      if (exitCode !== 0) report("the programme ended with exit code " + exitCode);
+      leaveFullScreen();
+      show("closed", true);
+      return new Promise((resolve) => {
+        byId("play-again").onclick = () => resolve();
+      });
+    },
+    exited: (exitCode) => {
+      tarvo.phase = "closed";
+      leaveFullScreen();
+      show("closed", true);
+      byId("play-again").onclick = () => location.reload();
+      if (exitCode !== 0) report("the programme ended with exit code " + exitCode);
+    },
+    createCanvas: (width, height, fullScreen) => {
+      const canvas = document.createElement("canvas");
+      canvas.id = "canvas";
+      canvas.width = width;
+      canvas.height = height;
+      canvas.style.width = width + "px";
+      canvas.style.height = height + "px";
+      byId("stage").appendChild(canvas);
+      if (fullScreen) enterFullScreen();
+      else leaveFullScreen();
+    },
+    removeCanvas: () => {
+      const canvas = byId("canvas");
+      if (canvas) canvas.remove();
+    },
+    showCursor: (visible) => document.documentElement.classList.toggle("no-cursor", !visible),
+    presented: (frames, timelineMs, held) => {
+      tarvo.frames = frames;
+      tarvo.timelineMs = timelineMs;
+      if (held) tarvo.phase = "held";
+    },
+    // In real time the next frame begins with the display's next refresh; in deterministic mode
+    // at once, after the browser has had its turn.
+    nextFrame: (atOnce) =>
+      new Promise((resolve) => (atOnce ? setTimeout(resolve, 0) : requestAnimationFrame(() => resolve()))),
+    startAudio: (started) => {
+      if (started && audioContext) audioContext.resume().catch((error) => report("no sound: " + error.message));
+    },
+    audioLatencyFrames: () =>
+      audioContext
+        ? blockFrames + Math.round(((audioContext.baseLatency || 0) + (audioContext.outputLatency || 0)) * audioContext.sampleRate)
+        : 0,
+  };
+})();
