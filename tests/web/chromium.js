@@ -156,13 +156,18 @@ class Page {
     return result.value;
   }
 
-  // Polls the expression until it is truthy; fails after timeoutMs saying what it last read.
-  async waitFor(expression, { timeoutMs = 20000, intervalMs = 50, what = expression, report = 'null' } = {}) {
+  // Polls the expression until it is truthy; fails after timeoutMs, or as soon as `failIf` is
+  // truthy, saying what `report` last read.
+  async waitFor(expression, { timeoutMs = 20000, intervalMs = 50, what = expression, report = 'null',
+                              failIf = 'false' } = {}) {
     const deadline = Date.now() + timeoutMs;
     for (;;) {
-      if (await this.evaluate(expression)) return;
-      if (Date.now() > deadline)
-        throw new Error(`waited ${timeoutMs} ms for ${what}; saw ${JSON.stringify(await this.evaluate(report))}`);
+      const [done, failed] = await this.evaluate(`[!!(${expression}), !!(${failIf})]`);
+      if (done) return;
+      if (failed || Date.now() > deadline) {
+        const why = failed ? `gave up on ${what}` : `waited ${timeoutMs} ms for ${what}`;
+        throw new Error(`${why}; saw ${JSON.stringify(await this.evaluate(report))}`);
+      }
       await new Promise((resolve) => setTimeout(resolve, intervalMs));
     }
   }

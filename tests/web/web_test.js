@@ -48,7 +48,19 @@ const shown = (selector) => `(() => {
   const element = document.querySelector(${JSON.stringify(selector)});
   return !!element && element.getClientRects().length > 0 && getComputedStyle(element).visibility === 'visible';
 })()`;
-const STATE = 'JSON.stringify(window.tarvo)';
+
+// Waits for the page to show what the expression says; gives up at once when the page has caught
+// an error, reporting its state either way.
+function waitFor(page, expression, what, options = {}) {
+  return page.waitFor(expression, { what, report: 'JSON.stringify(window.tarvo)',
+                                    failIf: 'window.tarvo?.errors.length > 0', ...options });
+}
+
+// Waits until the expression's number has grown past what it is now.
+async function waitForGrowth(page, expression, what) {
+  const now = await page.evaluate(expression);
+  await waitFor(page, `${expression} > ${now}`, `${what} to grow past ${now}`);
+}
 
 // A fresh tab on the page; the test fails on anything the page or the browser reported as an error.
 async function withPage(hash, body) {
@@ -63,25 +75,32 @@ async function withPage(hash, body) {
   }
 }
 
-// Waits until the expression's number has grown past what it is now.
-async function waitForGrowth(page, expression, what) {
-  const now = await page.evaluate(expression);
-  await page.waitFor(`${expression} > ${now}`, { what: `${what} to grow past ${now}`, report: STATE });
+async function clickThroughStart(page, answer) {
+  await waitFor(page, shown('#start button'), 'the click-to-start screen');
+  await page.click('#start button');
+  await waitFor(page, `tarvo.phase === 'question' && ${shown(`[data-answer="${answer}"]`)}`, 'the full-screen question');
+  await page.click(`[data-answer="${answer}"]`);
+  await waitFor(page, "tarvo.phase === 'playing'", 'the demo to play');
+  await waitForGrowth(page, 'tarvo.frames', 'the frames');
+  await waitFor(page, "tarvo.audio.state === 'running'", 'the sound to start');
+  await waitForGrowth(page, 'tarvo.audio.framesRendered', 'the sound frames rendered');
 }
 
-async function clickThroughStart(page, answer) {
-  await page.waitFor(shown('#start button'), { what: 'the click-to-start screen', report: STATE });
-  await page.click('#start button');
-  await page.waitFor(`tarvo.phase === 'question' && ${shown(`[data-answer="${answer}"]`)}`,
-                     { what: 'the full-screen question', report: STATE });
-  await page.click(`[data-answer="${answer}"]`);
-  await page.waitFor("tarvo.phase === 'playing'", { what: 'the demo to play', report: STATE });
-  await waitForGrowth(page, 'tarvo.frames', 'the frames');
+async function expectWindowed(page) {
+  await waitFor(page, 'document.fullscreenElement === null', 'the page to leave full screen');
+  const canvas = await page.box('#canvas');
+  assert.deepEqual([canvas.width, canvas.height], [640, 480]);
+}
+
+async function expectFullScreen(page) {
+  await waitFor(page, 'document.fullscreenElement !== null', 'the full screen');
+  const canvas = await page.box('#canvas');
+  assert.ok(Math.abs(canvas.width / canvas.height - 4 / 3) < 0.01, `canvas ${JSON.stringify(canvas)}`);
 }
 
 test('the page loads cleanly and waits for a click before its first frame', { timeout: 60000 }, () =>
   withPage('', async (page) => {
-    await page.waitFor(shown('#start'), { what: 'the click-to-start screen', report: STATE });
+    await waitFor(page, shown('#start'), 'the click-to-start screen');
     assert.equal(await page.evaluate('tarvo.phase'), 'start');
     assert.equal(await page.evaluate('tarvo.frames'), 0);
     await page.screenshot(path.join(framesDir, 'start.png'));
@@ -90,33 +109,31 @@ test('the page loads cleanly and waits for a click before its first frame', { ti
 test('No plays in the page with its sound; Escape closes; play-again plays again', { timeout: 90000 }, () =>
   withPage('', async (page) => {
     await clickThroughStart(page, 'no');
-    assert.equal(await page.evaluate('document.fullscreenElement'), null);
-    const canvas = await page.box('#canvas');
-    assert.deepEqual([canvas.width, canvas.height], [640, 480]);
-    await page.waitFor("tarvo.audio.state === 'running'", { what: 'the sound to start', report: STATE });
-    await waitForGrowth(page, 'tarvo.audio.framesRendered', 'the sound frames rendered');
+    await expectWindowed(page);
     await page.screenshot(path.join(framesDir, 'windowed.png'));
 
     await page.press('Escape');
-    await page.waitFor(`tarvo.phase === 'closed' && ${shown('#closed')} && ${shown('#play-again')}`,
-                       { what: 'the closing screen', report: STATE });
+    await waitFor(page, `tarvo.phase === 'closed' && ${shown('#closed')} && ${shown('#play-again')}`,
+                  'the closing screen');
     await page.screenshot(path.join(framesDir, 'closed.png'));
     const framesBefore = await page.evaluate('tarvo.frames');
     await page.click('#play-again');
     // Playing from the start again: the frame count starts over and climbs.
-    await page.waitFor(`tarvo.phase === 'playing' && tarvo.frames > 0 && tarvo.frames < ${framesBefore}`,
-                       { what: 'the programme to start over', report: STATE });
+    await waitFor(page, `tarvo.phase === 'playing' && tarvo.frames > 0 && tarvo.frames < ${framesBefore}`,
+                  'the programme to start over');
     await waitForGrowth(page, 'tarvo.frames', 'the frames played again');
   }));
 
-test("Yes plays in the browser's full screen, the picture scaled with its aspect", { timeout: 90000 }, () =>
+test("Yes plays in the browser's full screen; F11 and the button switch it", { timeout: 90000 }, () =>
   withPage('', async (page) => {
     await clickThroughStart(page, 'yes');
-    await page.waitFor('document.fullscreenElement !== null', { what: 'the full screen', report: STATE });
-    await page.waitFor("tarvo.audio.state === 'running'", { what: 'the sound to start', report: STATE });
-    const canvas = await page.box('#canvas');
-    assert.ok(Math.abs(canvas.width / canvas.height - 4 / 3) < 0.01, `canvas ${JSON.stringify(canvas)}`);
+    await expectFullScreen(page);
     await page.screenshot(path.join(framesDir, 'fullscreen.png'));
+    await page.press('F11');
+    await expectWindowed(page);
+    await page.click('#fullscreen');
+    await expectFullScreen(page);
+    await waitForGrowth(page, 'tarvo.frames', 'the frames');
   }));
 
 // The measures of every frame, printed together at the end.
@@ -130,8 +147,7 @@ for (const at of FRAME_TIMES) {
     const actual = path.join(framesDir, `web-${at}.png`);
     const started = Date.now();
     await withPage(`#at=${at}&fps=${FPS}`, async (page) => {
-      await page.waitFor("tarvo.phase === 'held'", { timeoutMs: 20000 + at, intervalMs: 200,
-                                                      what: `the frame at ${at} ms`, report: STATE });
+      await waitFor(page, "tarvo.phase === 'held'", `the frame at ${at} ms`, { timeoutMs: 20000 + at, intervalMs: 200 });
       assert.ok(await page.evaluate(`tarvo.timelineMs >= ${at}`), 'held before its time');
       await page.screenshot(actual, '#canvas');
     });
