@@ -78,7 +78,10 @@ const char* const vertex =
 
 const char* const fragment =
     "#version 300 es\n"
-    "precision highp float;\n" FIXEDGL_UNIFORM_BLOCK
+    "precision highp float;\n"
+    // A fragment shader's integers are mediump unless told, and WebGL refuses a block whose
+    // members' precisions differ between the two stages.
+    "precision highp int;\n" FIXEDGL_UNIFORM_BLOCK
     "uniform sampler2D image;\n"
     "in vec4 litColor;\n"
     "in vec2 fragmentTexCoord;\n"

@@ -15,6 +15,7 @@ constexpr int framesPerBlock = 2048;
 
 struct AudioOutput {
     bool open = false;
+    bool device = false;  // a Web Audio processor pulls from it
     bool started = false;
     platform::AudioRender render = nullptr;
     void* user = nullptr;
@@ -27,7 +28,7 @@ AudioOutput output;
 EM_JS(bool, pageOpenAudio, (int sampleRate, int framesPerBlock), {
     return TarvoPage.openAudio(sampleRate, framesPerBlock);
 });
-EM_JS(void, pageStartAudio, (bool started), { TarvoPage.startAudio(started); });
+EM_JS(void, pageResumeAudio, (), { TarvoPage.resumeAudio(); });
 EM_JS(int, pageAudioLatencyFrames, (), { return TarvoPage.audioLatencyFrames(); });
 // clang-format on
 
@@ -44,29 +45,27 @@ extern "C" EMSCRIPTEN_KEEPALIVE const int16_t* tarvo_web_render_audio(int frameC
 
 namespace platform {
 
-// The deterministic page plays no sound, so its frames never wait for an audio device.
+// The deterministic page plays no sound: its output opens without a device and nothing pulls
+// from it, so its frames never wait for one.
 bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
     output.started = false;
-    output.open = render != nullptr && sampleRate > 0 && !web::pageOptions().deterministic &&
-                  pageOpenAudio(sampleRate, framesPerBlock);
+    const bool silent = web::pageOptions().deterministic;
+    output.device = !silent && render != nullptr && sampleRate > 0 && pageOpenAudio(sampleRate, framesPerBlock);
+    output.open = render != nullptr && sampleRate > 0 && (silent || output.device);
     output.render = render;
     output.user = user;
     return output.open;
 }
 
 void startAudioOutput() {
-    if (!output.open) return;
-    output.started = true;
-    pageStartAudio(true);
+    output.started = output.open;
+    if (output.device) pageResumeAudio();
 }
 
 // The processor calls back only between frames, on this thread: once this returns, no block is
-// rendered until the next start.
-void stopAudioOutput() {
-    output.started = false;
-    if (output.open) pageStartAudio(false);
-}
+// rendered until the next start, and the page plays silence.
+void stopAudioOutput() { output.started = false; }
 
-int audioOutputLatencyFrames() { return output.open ? pageAudioLatencyFrames() : 0; }
+int audioOutputLatencyFrames() { return output.device ? pageAudioLatencyFrames() : 0; }
 
 }  // namespace platform

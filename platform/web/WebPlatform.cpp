@@ -8,7 +8,8 @@
 //      with its aspect kept, black around it; granted for any size, and the page stays as it is
 //      where the browser refuses (no click to allow it)
 //  [x] a WebGL 2 context (no alpha, depth, no antialiasing, the drawing buffer preserved) with the
-//      fixed-function layer's own state beside it, made current with it
+//      fixed-function layer's own state beside it, made current with it; made with the canvas
+//      and current while the first WM_SIZE sets GL up, since WebGL takes no call without one
 //  [x] keys as Windows virtual-key codes from the keys' physical positions, Alt and F10 as system
 //      keys, a quick tap held down for one presented frame at least (WebMessages.cpp, WebKeys.cpp,
 //      InputQueue.cpp)
@@ -40,17 +41,21 @@ namespace {
 
 constexpr int theOnlyPixelFormat = 1;
 
+// A WebGL context and the fixed-function state that goes with it.
+struct WebContext {
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE gl;
+    fixedgl::State* state;
+};
+
 struct OpenWindow {
     bool open = false;
     platform::WindowProc proc = nullptr;
     int width = 0;
     int height = 0;
-};
-
-// A WebGL context and the fixed-function state that goes with it.
-struct WebContext {
-    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE gl;
-    fixedgl::State* state;
+    // The canvas's context until createGLContext hands it out: made with the window, because the
+    // window procedure sets up GL when the first size arrives and WebGL, unlike a desktop driver,
+    // cannot take GL calls with no context current.
+    WebContext* unclaimedContext = nullptr;
 };
 
 portable::WindowClass windowClass;
@@ -63,6 +68,39 @@ double runStartMs = -1;  // the browser's clock at the run's first presented fra
 
 bool isOpenDevice(platform::DeviceHandle device) {
     return theWindow.open && reinterpret_cast<platform::WindowHandle>(device) == theHandle;
+}
+
+WebContext* createContext() {
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.alpha = EM_FALSE;
+    attributes.depth = EM_TRUE;
+    attributes.stencil = EM_FALSE;
+    attributes.antialias = EM_FALSE;
+    // The frame is presented by a blit; keeping the canvas makes every frame readable as shown.
+    attributes.preserveDrawingBuffer = EM_TRUE;
+    attributes.majorVersion = 2;
+    attributes.minorVersion = 0;
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE gl = emscripten_webgl_create_context("#canvas", &attributes);
+    if (gl <= 0) return nullptr;
+    return new WebContext{gl, fixedgl::createState()};
+}
+
+bool makeContextCurrent(const WebContext* context) {
+    if (context == nullptr) {
+        fixedgl::makeStateCurrent(nullptr);
+        return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
+    }
+    if (emscripten_webgl_make_context_current(context->gl) != EMSCRIPTEN_RESULT_SUCCESS) return false;
+    fixedgl::makeStateCurrent(context->state);
+    return true;
+}
+
+bool deleteContext(WebContext* context) {
+    fixedgl::deleteState(context->state);
+    const bool deleted = emscripten_webgl_destroy_context(context->gl) == EMSCRIPTEN_RESULT_SUCCESS;
+    delete context;
+    return deleted;
 }
 
 // clang-format off
@@ -142,14 +180,24 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
     if (proc == nullptr || theWindow.open || width <= 0 || height <= 0) return nullptr;
     emscripten_set_window_title(title);
     pageCreateCanvas(width, height, mode == WindowMode::FullScreen);
+    WebContext* context = createContext();
+    if (context == nullptr || !makeContextCurrent(context)) {
+        if (context != nullptr) deleteContext(context);
+        pageRemoveCanvas();
+        return nullptr;
+    }
     web::listenToKeys();
-    theWindow = {true, proc, width, height};
+    theWindow = {true, proc, width, height, context};
     proc(theHandle, WM_SIZE, 0, sizeParam(width, height));
     return theHandle;
 }
 
 bool destroyWindow(WindowHandle window) {
     if (!theWindow.open || window != theHandle) return false;
+    if (theWindow.unclaimedContext != nullptr) {
+        makeContextCurrent(nullptr);
+        deleteContext(theWindow.unclaimedContext);
+    }
     pageRemoveCanvas();
     theWindow = {};
     web::input().clear();
@@ -177,42 +225,21 @@ bool setPixelFormat(DeviceHandle device, int index, const PixelFormat& format) {
     return isOpenDevice(device) && index == theOnlyPixelFormat;
 }
 
+// A canvas has one WebGL context: the one made with the window, handed out once.
 ContextHandle createGLContext(DeviceHandle device) {
     if (!isOpenDevice(device)) return nullptr;
-    EmscriptenWebGLContextAttributes attributes;
-    emscripten_webgl_init_context_attributes(&attributes);
-    attributes.alpha = EM_FALSE;
-    attributes.depth = EM_TRUE;
-    attributes.stencil = EM_FALSE;
-    attributes.antialias = EM_FALSE;
-    // The frame is presented by a blit; keeping the canvas makes every frame readable as shown.
-    attributes.preserveDrawingBuffer = EM_TRUE;
-    attributes.majorVersion = 2;
-    attributes.minorVersion = 0;
-    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE gl = emscripten_webgl_create_context("#canvas", &attributes);
-    if (gl <= 0) return nullptr;
-    return reinterpret_cast<ContextHandle>(new WebContext{gl, fixedgl::createState()});
+    WebContext* context = theWindow.unclaimedContext;
+    theWindow.unclaimedContext = nullptr;
+    return reinterpret_cast<ContextHandle>(context);
 }
 
 bool makeCurrent(DeviceHandle device, ContextHandle context) {
-    if (context == nullptr) {
-        fixedgl::makeStateCurrent(nullptr);
-        return emscripten_webgl_make_context_current(0) == EMSCRIPTEN_RESULT_SUCCESS;
-    }
-    const WebContext* web = reinterpret_cast<const WebContext*>(context);
-    if (!isOpenDevice(device) || emscripten_webgl_make_context_current(web->gl) != EMSCRIPTEN_RESULT_SUCCESS)
-        return false;
-    fixedgl::makeStateCurrent(web->state);
-    return true;
+    if (context != nullptr && !isOpenDevice(device)) return false;
+    return makeContextCurrent(reinterpret_cast<const WebContext*>(context));
 }
 
 bool deleteGLContext(ContextHandle context) {
-    if (context == nullptr) return false;
-    WebContext* web = reinterpret_cast<WebContext*>(context);
-    fixedgl::deleteState(web->state);
-    const bool deleted = emscripten_webgl_destroy_context(web->gl) == EMSCRIPTEN_RESULT_SUCCESS;
-    delete web;
-    return deleted;
+    return context != nullptr && deleteContext(reinterpret_cast<WebContext*>(context));
 }
 
 // The browser shows what was drawn once control goes back to it: here, once per frame.

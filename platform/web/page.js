@@ -24,7 +24,8 @@ var TarvoPage = (function () {
   }
   window.addEventListener("error", (event) => report(event.message));
   window.addEventListener("unhandledrejection", (event) => report(event.reason));
-  Module.printErr = report;
+  // What the program writes to stderr, line by line; a blank line closes a multi-line message.
+  Module.printErr = (text) => text && report(text);
   Module.onAbort = (what) => report("aborted: " + what);
 
   function show(id, visible) {
@@ -180,9 +181,7 @@ var TarvoPage = (function () {
     // at once, after the browser has had its turn.
     nextFrame: (atOnce) =>
       new Promise((resolve) => (atOnce ? setTimeout(resolve, 0) : requestAnimationFrame(() => resolve()))),
-    startAudio: (started) => {
-      if (started && audioContext) audioContext.resume().catch((error) => report("no sound: " + error.message));
-    },
+    resumeAudio: () => audioContext && audioContext.resume().catch((error) => report("no sound: " + error.message)),
     audioLatencyFrames: () =>
       audioContext
         ? blockFrames + Math.round(((audioContext.baseLatency || 0) + (audioContext.outputLatency || 0)) * audioContext.sampleRate)
