@@ -12,9 +12,6 @@ const CHROMIUM_FLAGS = [
   '--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
   '--remote-debugging-pipe', `--window-size=${VIEWPORT.width},${VIEWPORT.height}`, '--no-first-run',
   '--no-default-browser-check', '--disable-background-timer-throttling', '--disable-renderer-backgrounding',
-  // Animation frames as fast as they are drawn, not at 60 a second: a page on a virtual clock
-  // reaches the time it is asked for sooner.
-  '--disable-frame-rate-limit', '--disable-gpu-vsync',
 ];
 
 // The key fields Chromium needs to deliver a key as a real keyboard would.
