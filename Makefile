@@ -77,6 +77,31 @@ test-windows: windows
 	tests/windows/check_imports.sh dist/tarvo.exe
 	tests/windows/wine_e2e.sh dist/tarvo.exe $(WINDOWS_BUILD)/wine-test
 
+# The web build: dist/web/ (index.html, tarvo.js, tarvo.wasm), the engine compiled to WebAssembly
+# by Emscripten against a libopenmpt built once into WASM_PREFIX, drawing on WebGL 2 through the
+# fixed-function layer and embedding the pictures and music that the native build generates.
+# emcc runs on Debian's node modules, whatever node is first on the PATH.
+.PHONY: web serve-web
+WASM_PREFIX ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/tarvo/wasm
+WEB_BUILD = $(BUILD)/web
+PORT ?= 8080
+
+web: export NODE_PATH = /usr/share/nodejs
+web: configure
+	@scripts/setup-web.sh
+	@scripts/build-libopenmpt.sh wasm $(WASM_PREFIX)
+	cmake --build $(BUILD) --target tarvo_assets_generated embed_resources -j $(JOBS)
+	@emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DTARVO_WASM_PREFIX=$(WASM_PREFIX) \
+	  -DTARVO_ASSET_DIR=$(abspath $(BUILD))/assets -DTARVO_EMBED_RESOURCES=$(abspath $(BUILD))/resources/embed_resources >/dev/null
+	cmake --build $(WEB_BUILD) -j $(JOBS)
+	@mkdir -p dist/web
+	cp $(addprefix $(WEB_BUILD)/platform/web/,index.html tarvo.js tarvo.wasm) dist/web/
+
+# Serves the page on http://127.0.0.1:PORT/ for a look in a browser.
+serve-web: web
+	@echo "Tarvo at http://127.0.0.1:$(PORT)/"
+	cd dist/web && python3 -m http.server --bind 127.0.0.1 $(PORT)
+
 # Installs tarvo, tarvo-capture, the desktop entry, icon, metadata and manual pages under PREFIX
 # (below DESTDIR when set): sudo make install, or make install PREFIX=$HOME/.local.
 PREFIX ?= /usr/local

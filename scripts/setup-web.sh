@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the browser tests need: Chromium, and Node.js to drive it
-# (only when no node is on the PATH already). Idempotent: quiet and quick when everything is there.
+# Installs the Debian packages that the web build and its tests need: Emscripten (with its own
+# clang, binaryen and node modules), the tools that unpack and build libopenmpt's source package,
+# Chromium for the browser tests, and Python for the static server. Idempotent: quiet and quick
+# when everything is already there.
 set -euo pipefail
 
-packages=(chromium)
-command -v node >/dev/null || packages+=(nodejs)
+packages=(
+  build-essential cmake pkg-config make
+  emscripten dpkg-dev
+  chromium python3
+)
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
 
 missing=()
 for p in "${packages[@]}"; do
@@ -12,8 +20,6 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "setup-web: installing ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq

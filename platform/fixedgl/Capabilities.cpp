@@ -70,8 +70,14 @@ void glPopAttrib() {
         state.enabled = saved.enabled;
         applySharedCapabilities(state.enabled);
     }
-    if (saved.mask & GL_EVAL_BIT) {
-        state.evaluators = saved.evaluators;
+    if (saved.mask & GL_EVAL_BIT) {  // the grid and the switches; the maps' points stay
+        Evaluators& evaluators = state.evaluators;
+        evaluators.gridUn = saved.evaluators.gridUn;
+        evaluators.gridVn = saved.evaluators.gridVn;
+        evaluators.gridU1 = saved.evaluators.gridU1;
+        evaluators.gridU2 = saved.evaluators.gridU2;
+        evaluators.gridV1 = saved.evaluators.gridV1;
+        evaluators.gridV2 = saved.evaluators.gridV2;
         state.enabled.autoNormal = saved.enabled.autoNormal;
         state.enabled.map2Vertex3 = saved.enabled.map2Vertex3;
         state.enabled.map2TextureCoord2 = saved.enabled.map2TextureCoord2;
@@ -131,8 +137,7 @@ void glAlphaFunc(GLenum function, GLclampf reference) {
 void glLineWidth(GLfloat width) {
     if (recordInList([=] { glLineWidth(width); })) return;
     if (width <= 0) return;
-    current().lineWidth = width;
-    ::glLineWidth(width);
+    current().lineWidth = width;  // wider than 1: drawn as triangles
 }
 
 }  // namespace fixedgl

@@ -34,16 +34,16 @@ void run(GLuint list) {
 
 }  // namespace
 
-bool recordInList(std::function<void()> call) {
+bool compilingList() { return current().displayLists.compiling != 0 && nesting == 0; }
+
+void record(std::function<void()> call) {
     DisplayLists& displayLists = current().displayLists;
-    if (displayLists.compiling == 0 || nesting > 0) return false;
     displayLists.lists[displayLists.compiling].push_back(call);
-    if (!displayLists.executeWhileCompiling) return true;
+    if (!displayLists.executeWhileCompiling) return;
     // Compile and execute: the call runs now, with recording held off.
     ++nesting;
     call();
     --nesting;
-    return true;
 }
 
 GLuint glGenLists(GLsizei range) {

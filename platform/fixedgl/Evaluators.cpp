@@ -2,7 +2,6 @@
 // coordinates or over a grid as OpenGL 1.1 defines glEvalMesh2. An evaluated vertex takes its
 // normal and texture coordinates from the maps when they are on, without making them current.
 #include <array>
-#include <vector>
 
 #include "platform/fixedgl/State.h"
 
@@ -12,27 +11,28 @@ namespace {
 // The highest order Mesa takes, so that any map it draws draws here too.
 constexpr int maxOrder = 30;
 
-// The Bernstein polynomials of one order at t, and their derivatives in t.
+// The Bernstein polynomials of one order at t, and their derivatives in t; fixed arrays, since a
+// mesh evaluates thousands of points a frame.
 struct Basis {
-    std::vector<float> value, slope;
+    std::array<float, maxOrder> value{}, slope{};
 };
 
 Basis bernstein(int order, float t) {
-    std::vector<float> b{1};
-    std::vector<float> lower;  // the order below, whose differences are the slopes
+    Basis basis;
+    std::array<float, maxOrder>& b = basis.value;
+    b[0] = 1;
     for (int degree = 1; degree < order; ++degree) {
-        if (degree == order - 1) lower = b;
-        std::vector<float> raised(degree + 1, 0.0f);
-        for (int k = 0; k <= degree; ++k) {
-            if (k < degree) raised[k] += (1 - t) * b[k];
-            if (k > 0) raised[k] += t * b[k - 1];
+        // The polynomials one degree short of the order give the slopes.
+        if (degree == order - 1) {
+            for (int k = 0; k < order; ++k) {
+                const float left = k > 0 ? b[k - 1] : 0, right = k < degree ? b[k] : 0;
+                basis.slope[k] = static_cast<float>(degree) * (left - right);
+            }
         }
-        b = std::move(raised);
-    }
-    Basis basis{b, std::vector<float>(order, 0.0f)};
-    for (int k = 0; k < order && order > 1; ++k) {
-        const float left = k > 0 ? lower[k - 1] : 0, right = k < order - 1 ? lower[k] : 0;
-        basis.slope[k] = static_cast<float>(order - 1) * (left - right);
+        // Raised a degree in place, from the top down.
+        b[degree] = t * b[degree - 1];
+        for (int k = degree - 1; k > 0; --k) b[k] = (1 - t) * b[k] + t * b[k - 1];
+        b[0] = (1 - t) * b[0];
     }
     return basis;
 }

@@ -21,6 +21,7 @@ typedef double GLclampd;
 // Capabilities.
 #define GL_LIGHTING 0x0B50
 #define GL_LIGHT0 0x4000
+#define GL_LIGHT1 0x4001
 #define GL_COLOR_MATERIAL 0x0B57
 #define GL_NORMALIZE 0x0BA1
 #define GL_ALPHA_TEST 0x0BC0
@@ -33,9 +34,6 @@ typedef double GLclampd;
 #define GL_DIFFUSE 0x1201
 #define GL_SPECULAR 0x1202
 #define GL_POSITION 0x1203
-#define GL_SPOT_DIRECTION 0x1204
-#define GL_SPOT_EXPONENT 0x1205
-#define GL_SPOT_CUTOFF 0x1206
 #define GL_CONSTANT_ATTENUATION 0x1207
 #define GL_LINEAR_ATTENUATION 0x1208
 #define GL_QUADRATIC_ATTENUATION 0x1209

@@ -2,6 +2,7 @@
 // the GLES primitive that gives the same picture. Quadrilaterals become two triangles each, split
 // along the diagonal that ends at the quad's last vertex, as Mesa's fixed pipeline splits them.
 #include "platform/fixedgl/State.h"
+#include "platform/fixedgl/WideLines.h"
 
 namespace fixedgl {
 
@@ -36,7 +37,7 @@ std::vector<Vertex> quadStripAsTriangles(const std::vector<Vertex>& v) {
 
 void emitVertex(State& state, const Vec4& position, const std::array<float, 3>& normal, const Vec4& color,
                 const std::array<float, 2>& texCoord) {
-    if (state.inPrimitive) state.vertices.push_back({position, normal, color, texCoord});
+    if (state.inPrimitive) state.vertices.push_back({position, normal, color, texCoord, {0, 0}});
 }
 
 void glBegin(GLenum mode) {
@@ -50,12 +51,20 @@ void glBegin(GLenum mode) {
 void glEnd() {
     if (recordInList([] { glEnd(); })) return;
     State& state = current();
-    if (!state.inPrimitive) return;
+    if (!state.inPrimitive || state.drawsNothing) return;
     state.inPrimitive = false;
     switch (state.primitive) {
     case GL_QUADS: state.renderer.draw(state, GL_TRIANGLES, quadsAsTriangles(state.vertices)); break;
     case GL_QUAD_STRIP: state.renderer.draw(state, GL_TRIANGLES, quadStripAsTriangles(state.vertices)); break;
     case GL_POLYGON: state.renderer.draw(state, GL_TRIANGLE_FAN, state.vertices); break;
+    case GL_LINES:
+    case GL_LINE_STRIP:
+    case GL_LINE_LOOP:
+        if (state.lineWidth > 1) {
+            state.renderer.draw(state, GL_TRIANGLES, wideLinesAsTriangles(state, state.primitive, state.vertices));
+            break;
+        }
+        [[fallthrough]];
     default: state.renderer.draw(state, state.primitive, state.vertices); break;
     }
     state.vertices.clear();

@@ -1,5 +1,5 @@
-// Lights and materials. Positions and spot directions are carried into eye coordinates by the
-// modelview matrix current when they are set, as OpenGL does.
+// Lights and materials. A light's position is carried into eye coordinates by the modelview
+// matrix current when it is set, as OpenGL does. Spot lights are not drawn: no scene makes one.
 #include <algorithm>
 
 #include "platform/fixedgl/State.h"
@@ -24,13 +24,6 @@ void setLight(GLenum which, GLenum name, const Vec4& v) {
     case GL_DIFFUSE: light->diffuse = v; break;
     case GL_SPECULAR: light->specular = v; break;
     case GL_POSITION: light->position = transform(modelview, v); break;
-    case GL_SPOT_DIRECTION: {
-        const Vec4 direction = transform(modelview, {v[0], v[1], v[2], 0});
-        light->spotDirection = {direction[0], direction[1], direction[2]};
-        break;
-    }
-    case GL_SPOT_EXPONENT: light->spotExponent = v[0]; break;
-    case GL_SPOT_CUTOFF: light->spotCutoff = v[0]; break;
     case GL_CONSTANT_ATTENUATION: light->constantAttenuation = v[0]; break;
     case GL_LINEAR_ATTENUATION: light->linearAttenuation = v[0]; break;
     case GL_QUADRATIC_ATTENUATION: light->quadraticAttenuation = v[0]; break;
@@ -67,7 +60,7 @@ void glLightfv(GLenum light, GLenum name, const GLfloat* values) {
 }
 
 void glLightf(GLenum light, GLenum name, GLfloat value) {
-    if (takesFourValues(name) || name == GL_SPOT_DIRECTION) return;
+    if (takesFourValues(name)) return;
     const GLfloat values[4] = {value, 0, 0, 0};
     glLightfv(light, name, values);
 }

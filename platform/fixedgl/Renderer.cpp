@@ -1,6 +1,5 @@
 #include "platform/fixedgl/Renderer.h"
 
-#include <cmath>
 #include <cstddef>
 #include <cstdio>
 
@@ -11,13 +10,10 @@ namespace fixedgl {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 // The shaders' uniform block State, in std140 layout.
 struct LightBlock {
     Vec4 ambient, diffuse, specular, position;
-    Vec4 spot;         // eye-space direction, exponent
-    Vec4 attenuation;  // constant, linear, quadratic, cosine of the cut-off (-2: no spot)
+    Vec4 attenuation;  // constant, linear, quadratic
 };
 
 struct UniformBlock {
@@ -48,14 +44,11 @@ GLint packLights(const State& state, LightBlock (&out)[maxLights]) {
     for (int i = 0; i < maxLights; ++i) {
         if (!state.enabled.lights[i]) continue;
         const Light& light = state.lights[i];
-        const float cosCutoff =
-            light.spotCutoff >= 180 ? -2.0f : static_cast<float>(std::cos(light.spotCutoff * pi / 180.0));
         out[count++] = {light.ambient,
                         light.diffuse,
                         light.specular,
                         light.position,
-                        {light.spotDirection[0], light.spotDirection[1], light.spotDirection[2], light.spotExponent},
-                        {light.constantAttenuation, light.linearAttenuation, light.quadraticAttenuation, cosCutoff}};
+                        {light.constantAttenuation, light.linearAttenuation, light.quadraticAttenuation, 0}};
     }
     return count;
 }
@@ -149,6 +142,7 @@ bool Renderer::prepare() {
     attribute(1, 3, offsetof(Vertex, normal));
     attribute(2, 4, offsetof(Vertex, color));
     attribute(3, 2, offsetof(Vertex, texCoord));
+    attribute(4, 2, offsetof(Vertex, offset));
     return true;
 }
 

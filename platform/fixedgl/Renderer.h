@@ -16,6 +16,8 @@ struct Vertex {
     std::array<float, 3> normal;
     std::array<float, 4> color;
     std::array<float, 2> texCoord;
+    // Moves the vertex in normalised device coordinates after projection: wide lines' corners.
+    std::array<float, 2> offset;
 };
 
 class Renderer {

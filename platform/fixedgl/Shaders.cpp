@@ -6,8 +6,7 @@ namespace {
 
 // Shared by both stages; the layout is Renderer.cpp's UniformBlock.
 #define FIXEDGL_UNIFORM_BLOCK                                                                   \
-    "struct Light { vec4 ambient; vec4 diffuse; vec4 specular; vec4 position;\n"                \
-    "               vec4 spot; vec4 attenuation; };\n"                                          \
+    "struct Light { vec4 ambient; vec4 diffuse; vec4 specular; vec4 position; vec4 attenuation; };\n" \
     "layout(std140) uniform State {\n"                                                          \
     "  mat4 modelview; mat4 projection; mat4 normalMatrix;\n"                                   \
     "  vec4 materialAmbient; vec4 materialDiffuse; vec4 materialSpecular; vec4 materialEmission;\n" \
@@ -27,6 +26,7 @@ const char* const vertex =
     "layout(location = 1) in vec3 normal;\n"
     "layout(location = 2) in vec4 color;\n"
     "layout(location = 3) in vec2 texCoord;\n"
+    "layout(location = 4) in vec2 offset;\n"
     "out vec4 litColor;\n"
     "out vec2 fragmentTexCoord;\n"
     // Colour material modes: 1 ambient, 2 diffuse, 3 ambient and diffuse, 4 specular, 5 emission.
@@ -52,10 +52,6 @@ const char* const vertex =
     "      factor = 1.0 / (light.attenuation.x + light.attenuation.y * d + light.attenuation.z * d * d);\n"
     "    }\n"
     "    vec3 l = normalize(toLight);\n"
-    "    if (light.attenuation.w != -2.0) {  // a spot light: w is the cosine of its cut-off\n"
-    "      float along = dot(-l, normalize(light.spot.xyz));\n"
-    "      factor *= along < light.attenuation.w ? 0.0 : pow(max(along, 0.0), light.spot.w);\n"
-    "    }\n"
     "    float nDotL = dot(n, l);\n"
     "    vec3 term = light.ambient.rgb * ambient.rgb + max(nDotL, 0.0) * light.diffuse.rgb * diffuse.rgb;\n"
     "    if (nDotL > 0.0) {\n"
@@ -70,6 +66,7 @@ const char* const vertex =
     "void main() {\n"
     "  vec4 eye = modelview * position;\n"
     "  gl_Position = projection * eye;\n"
+    "  gl_Position.xy += offset * gl_Position.w;\n"
     "  gl_PointSize = 1.0;\n"
     "  fragmentTexCoord = texCoord;\n"
     "  vec4 c = switches.x != 0 ? lit(eye.xyz / eye.w) : color;\n"

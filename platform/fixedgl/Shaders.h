@@ -1,6 +1,6 @@
 #pragma once
 // The layer's GLSL ES 3.00 program: OpenGL 1.1's vertex processing (transform, per-vertex lighting
-// with colour material, attenuation and spot lights, no local viewer, one-sided) and fragment
+// with colour material and attenuation, no local viewer, one-sided) and fragment
 // processing (MODULATE texturing, alpha test), reading the state from one uniform block.
 namespace fixedgl::shaders {
 

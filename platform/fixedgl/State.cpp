@@ -1,8 +1,5 @@
 #include "platform/fixedgl/State.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "platform/fixedgl/FixedGLContext.h"
 
 namespace fixedgl {
@@ -28,12 +25,14 @@ std::vector<Matrix>& State::currentStack() { return matrixMode == GL_PROJECTION 
 
 Matrix& State::currentMatrix() { return currentStack().back(); }
 
+// With no context current OpenGL ignores calls; the layer lets them change a throw-away state
+// that draws nothing.
 State& current() {
-    if (currentState == nullptr) {
-        std::fputs("fixedgl: a GL call with no context current\n", stderr);
-        std::abort();
-    }
-    return *currentState;
+    if (currentState != nullptr) return *currentState;
+    static State* const detached = new State;
+    *detached = State();
+    detached->drawsNothing = true;
+    return *detached;
 }
 
 State* createState() { return new State; }

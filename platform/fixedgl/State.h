@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/fixedgl/FixedGLApi.h"
@@ -21,9 +22,6 @@ struct Light {
     Vec4 diffuse{0, 0, 0, 1};  // light 0 starts white
     Vec4 specular{0, 0, 0, 1};
     Vec4 position{0, 0, 1, 0};  // in eye coordinates, transformed when set
-    std::array<float, 3> spotDirection{0, 0, -1};
-    float spotExponent = 0;
-    float spotCutoff = 180;
     float constantAttenuation = 1;
     float linearAttenuation = 0;
     float quadraticAttenuation = 0;
@@ -126,6 +124,7 @@ struct State {
     std::vector<SavedAttributes> attributeStack;
     std::set<GLuint> texturesWithImages;  // given a level-0 image through glTexImage2D
     Renderer renderer;
+    bool drawsNothing = false;  // the state that calls made with no context current change
 
     // OpenGL 1.1 textures only with a complete texture: without an image, none is applied.
     bool boundTextureHasImage() const;
@@ -133,15 +132,25 @@ struct State {
     std::vector<Matrix>& currentStack();
 };
 
-// The current context's state; a call without one is a fault of the backend.
+// The current context's state.
 State& current();
 
 // Adds a vertex with these attributes to the primitive being assembled.
 void emitVertex(State& state, const Vec4& position, const std::array<float, 3>& normal, const Vec4& color,
                 const std::array<float, 2>& texCoord);
 
+// Whether calls are being compiled into a display list now.
+bool compilingList();
+// Adds `call` to the list being compiled, and runs it too for GL_COMPILE_AND_EXECUTE.
+void record(std::function<void()> call);
+
 // While a display list is being compiled, `call` is recorded instead of run (or as well as run,
 // for GL_COMPILE_AND_EXECUTE); true when the caller must not run it itself.
-bool recordInList(std::function<void()> call);
+template <typename Call>
+bool recordInList(Call&& call) {
+    if (!compilingList()) return false;
+    record(std::forward<Call>(call));
+    return true;
+}
 
 }  // namespace fixedgl

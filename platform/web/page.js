@@ -11,7 +11,9 @@ var tarvo = (window.tarvo = {
 
 var TarvoPage = (function () {
   const byId = (id) => document.getElementById(id);
-  const deterministic = /(^#|&)at=/.test(location.hash);
+  // The start screen shows at load unless the page plays on its virtual clock; the program shows
+  // it again when it waits for the click, should it read the address otherwise.
+  const deterministic = /(^#|&)at=\d+(&|$)/.test(location.hash);
   let startClicked = false;
   let whenStarted = null;
   let audioContext = null;
@@ -34,12 +36,15 @@ var TarvoPage = (function () {
 
   // The browser's full screen over the whole page; the style sheet scales the canvas in it. Escape
   // is kept for the demo where the browser lets a page have it.
+  let enteringFullScreen = false;
   function enterFullScreen() {
-    if (document.fullscreenElement || !document.documentElement.requestFullscreen) return;
+    if (document.fullscreenElement || enteringFullScreen || !document.documentElement.requestFullscreen) return;
+    enteringFullScreen = true;
     document.documentElement
       .requestFullscreen()
       .then(() => navigator.keyboard && navigator.keyboard.lock && navigator.keyboard.lock(["Escape", "F11"]))
-      .catch((error) => console.warn("full screen refused:", error.message));
+      .catch((error) => console.warn("full screen:", error.message))
+      .finally(() => (enteringFullScreen = false));
   }
   function leaveFullScreen() {
     if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
@@ -133,7 +138,11 @@ var TarvoPage = (function () {
     report: report,
     ask: ask,
     openAudio: openAudio,
-    waitForStart: () => (startClicked ? Promise.resolve() : new Promise((resolve) => (whenStarted = resolve))),
+    waitForStart: () => {
+      if (startClicked) return Promise.resolve();
+      show("start", true);
+      return new Promise((resolve) => (whenStarted = resolve));
+    },
     playing: () => {
       tarvo.phase = "playing";
       tarvo.frames = 0;
