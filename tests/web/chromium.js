@@ -45,15 +45,26 @@ class Browser {
         this.dispatch(JSON.parse(buffered.subarray(0, end).toString('utf8')));
     });
     child.stderr.on('data', (chunk) => { this.stderr = (this.stderr + chunk).slice(-4000); });
-    child.on('exit', (code, signal) => {
+    const gone = (error) => {
       this.exited = true;
-      const error = new Error(`chromium exited (${signal || code}): ${this.stderr.trim().slice(-600)}`);
+      this.removeProfile();
       for (const { reject } of this.pending.values()) reject(error);
       this.pending.clear();
-    });
-    // Whatever ends the tests, the browser goes with them.
-    this.killOnExit = () => this.kill();
+    };
+    // A command written after the browser has gone fails there; its exit says why.
+    child.stdio[3].on('error', () => {});
+    child.on('error', (error) => gone(new Error(`cannot run chromium: ${error.message}`)));
+    child.on('exit', (code, signal) =>
+      gone(new Error(`chromium exited (${signal || code}): ${this.stderr.trim().slice(-600)}`)));
+    // Whatever ends the tests, the browser goes with them: node's exit runs no handlers on a
+    // signal (timeout(1) sends SIGTERM), so those end the process through exit.
+    this.killOnExit = () => {
+      this.kill();
+      this.removeProfile();
+    };
+    this.exitOnSignal = (signal) => process.exit(128 + os.constants.signals[signal]);
     process.on('exit', this.killOnExit);
+    for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, this.exitOnSignal);
   }
 
   dispatch(message) {
@@ -101,17 +112,23 @@ class Browser {
   kill() {
     if (!this.exited) this.child.kill('SIGKILL');
     process.removeListener('exit', this.killOnExit);
+    for (const signal of ['SIGTERM', 'SIGINT']) process.removeListener(signal, this.exitOnSignal);
+  }
+
+  removeProfile() {
     fs.rmSync(this.profile, { recursive: true, force: true });
   }
 
-  // Asks the browser to quit and waits a little; kills it when it does not.
+  // Asks the browser to quit, and kills it when it has not within a few seconds.
   async close() {
+    const exited = new Promise((resolve) => (this.exited ? resolve() : this.child.once('exit', resolve)));
+    const within = (ms) => Promise.race([exited, new Promise((resolve) => setTimeout(resolve, ms).unref())]);
     if (!this.exited) {
-      const exited = new Promise((resolve) => this.child.once('exit', resolve));
       this.send('Browser.close').catch(() => {});
-      await Promise.race([exited, new Promise((resolve) => setTimeout(resolve, 5000).unref())]);
+      await within(5000);
     }
     this.kill();
+    await within(5000);
   }
 }
 
