@@ -115,7 +115,8 @@ async function expectFullScreen(page) {
 
 test('the page loads cleanly and waits for a click before its first frame', { timeout: 60000 }, () =>
   withPage('', async (page) => {
-    await waitFor(page, shown('#start'), 'the click-to-start screen');
+    // The program runs and waits for the click with nothing drawn yet.
+    await waitFor(page, `window.Module?.calledRun && ${shown('#start')}`, 'the click-to-start screen');
     assert.equal(await page.evaluate('tarvo.phase'), 'start');
     assert.equal(await page.evaluate('tarvo.frames'), 0);
     await page.screenshot(path.join(framesDir, 'start.png'));
