@@ -9,8 +9,13 @@ namespace web {
 namespace {
 
 bool isKey(const platform::Message& message) { return message.wParam < 256; }
-bool isPress(const platform::Message& m) { return m.message == platform::WM_KEYDOWN || m.message == platform::WM_SYSKEYDOWN; }
-bool isRelease(const platform::Message& m) { return m.message == platform::WM_KEYUP || m.message == platform::WM_SYSKEYUP; }
+bool isPress(const platform::Message& message) {
+    return message.message == platform::WM_KEYDOWN || message.message == platform::WM_SYSKEYDOWN;
+}
+
+bool isRelease(const platform::Message& message) {
+    return message.message == platform::WM_KEYUP || message.message == platform::WM_SYSKEYUP;
+}
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 // The entry point in the page. Without options: a click to start (a browser plays sound only
 // after one), the question whether to play in the browser's full screen, the programme with its
-// music, and the closing screen, from which the programme plays again as first answered. With #at=T: the programme
-// at once, windowed and silent, on the virtual clock, until the frame at T is held.
+// music, and the closing screen, from which the programme plays again as first answered. With
+// #at=T: the programme at once, windowed and silent, on the virtual clock, until the frame at T
+// is held.
 #include <emscripten/emscripten.h>
 
 #include "platform/WindowMessages.h"
@@ -15,6 +16,10 @@ namespace {
 EM_ASYNC_JS(void, pageWaitForStart, (), { await TarvoPage.waitForStart(); });
 EM_ASYNC_JS(void, pageWaitForPlayAgain, (int exitCode), { await TarvoPage.waitForPlayAgain(exitCode); });
 EM_JS(void, pagePlaying, (), { TarvoPage.playing(); });
+EM_JS(void, pageNeverHeld, (int exitCode, int atMs), {
+    TarvoPage.report("the programme ended before " + atMs + " ms");
+    TarvoPage.exited(exitCode);
+});
 // clang-format on
 
 int32_t playOnce(const PlayerOptions& options) {
@@ -32,7 +37,10 @@ int main() {
     if (web::pageOptions().deterministic) {
         options.fullscreen = false;
         options.mute = true;
-        return playOnce(options);
+        // Holding the frame at T never returns: the programme ended first, or failed.
+        const int32_t exitCode = playOnce(options);
+        pageNeverHeld(exitCode, web::pageOptions().atMs);
+        return exitCode;
     }
     pageWaitForStart();
     // Asked once: playing again keeps the answer.

@@ -29,8 +29,8 @@ EM_ASYNC_JS(int, pageAsk, (const char* caption, const char* text, bool yesNo, bo
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
     const platform::WindowHandle window = web::openWindowHandle();
     web::KeyMessage key;
-    if (window == nullptr || !web::translateKey(event->code, event->altKey != 0, eventType == EMSCRIPTEN_EVENT_KEYDOWN, key))
-        return EM_FALSE;
+    const bool pressed = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
+    if (window == nullptr || !web::translateKey(event->code, event->altKey != 0, pressed, key)) return EM_FALSE;
     inputMessages.post({window, key.message, static_cast<uintptr_t>(key.virtualKey), 0});
     return EM_TRUE;
 }

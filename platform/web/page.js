@@ -191,9 +191,11 @@ var TarvoPage = (function () {
     nextFrame: (atOnce) =>
       new Promise((resolve) => (atOnce ? setTimeout(resolve, 0) : requestAnimationFrame(() => resolve()))),
     resumeAudio: () => audioContext && audioContext.resume().catch((error) => report("no sound: " + error.message)),
-    audioLatencyFrames: () =>
-      audioContext
-        ? blockFrames + Math.round(((audioContext.baseLatency || 0) + (audioContext.outputLatency || 0)) * audioContext.sampleRate)
-        : 0,
+    // The processor's block, and what the context adds before its output is heard.
+    audioLatencyFrames: () => {
+      if (!audioContext) return 0;
+      const seconds = (audioContext.baseLatency || 0) + (audioContext.outputLatency || 0);
+      return blockFrames + Math.round(seconds * audioContext.sampleRate);
+    },
   };
 })();

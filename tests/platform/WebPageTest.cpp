@@ -22,7 +22,9 @@ struct KeyCase {
 };
 
 // Readable, stable names for ctest, which names each case by its value.
-void PrintTo(const KeyCase& c, std::ostream* out) { *out << (c.code == nullptr ? "null" : *c.code == 0 ? "empty" : c.code); }
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << (c.code == nullptr ? "null" : *c.code == '\0' ? "empty" : c.code);
+}
 
 class WebKeyCode : public ::testing::TestWithParam<KeyCase> {};
 
