@@ -102,6 +102,15 @@ serve-web: web
 	@echo "Tarvo at http://127.0.0.1:$(PORT)/"
 	cd dist/web && python3 -m http.server --bind 127.0.0.1 $(PORT)
 
+# The page in headless Chromium (Debian's, driven by node over the DevTools protocol) from a server
+# on 127.0.0.1: the start screen, the question, the sound, Escape and play-again, and the page's
+# frames at a few times of the programme against the native frames of the same times. Screenshots
+# land in $(BUILD)/tests/web-frames.
+.PHONY: test-web
+test-web: web
+	cmake --build $(BUILD) -j $(JOBS) --target tarvo-capture web_frame_compare
+	timeout 600 node tests/web/web_test.js dist/web $(BUILD)
+
 # Installs tarvo, tarvo-capture, the desktop entry, icon, metadata and manual pages under PREFIX
 # (below DESTDIR when set): sudo make install, or make install PREFIX=$HOME/.local.
 PREFIX ?= /usr/local

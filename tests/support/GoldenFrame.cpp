@@ -44,23 +44,14 @@ std::vector<uint8_t> topRowFirstRgb(int width, int height, const std::vector<uin
     if (referenceWidth != width || referenceHeight != height)
         return ::testing::AssertionFailure() << name << ": reference is " << referenceWidth << "x" << referenceHeight;
 
-    std::vector<uint8_t> diff(actual.size(), 0);
-    size_t differing = 0;
-    int worst = 0;
-    for (size_t pixel = 0; pixel < actual.size() / 3; ++pixel) {
-        int largest = 0;
-        for (size_t c = 0; c < 3; ++c)
-            largest = std::max(largest, std::abs(int(actual[pixel * 3 + c]) - int(reference[pixel * 4 + c])));
-        worst = std::max(worst, largest);
-        if (largest > tolerance.channel) ++differing;
-        diff[pixel * 3] = static_cast<uint8_t>(largest > tolerance.channel ? 255 : largest * 4);
-    }
-    const size_t allowed = static_cast<size_t>(tolerance.differingPixelShare * static_cast<double>(width) * height);
-    if (differing <= allowed) return ::testing::AssertionSuccess();
+    const FrameDifference difference =
+        compareFrames(actual.data(), 3, reference.data(), 4, static_cast<size_t>(width) * height, tolerance);
+    if (difference.matches()) return ::testing::AssertionSuccess();
     png::write(failurePath(name, "actual"), width, height, 3, actual);
     png::write(failurePath(name, "reference"), width, height, 4, reference);
-    png::write(failurePath(name, "diff"), width, height, 3, diff);
-    return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ by more than "
-                                         << tolerance.channel << " (at most " << allowed << " may; worst "
-                                         << worst << "); see golden-failures/" << name << "-*.png";
+    png::write(failurePath(name, "diff"), width, height, 3, difference.diff);
+    return ::testing::AssertionFailure() << name << ": " << difference.differing << " pixels differ by more than "
+                                         << tolerance.channel << " (at most " << difference.allowed
+                                         << " may; worst " << difference.worst << "); see golden-failures/" << name
+                                         << "-*.png";
 }

@@ -10,10 +10,7 @@
 #include <string>
 #include <vector>
 
-struct GoldenTolerance {
-    int channel = 12;                    // largest difference of one channel that still matches
-    double differingPixelShare = 0.002;  // of all pixels, the share allowed to differ more
-};
+#include "tests/support/FrameDifference.h"
 
 // The engine drawn through the fixed-function layer against the references real OpenGL drew on
 // the same machine. The same channel tolerance; at most 0.5 % of the pixels may differ more: the

@@ -1,0 +1,189 @@
+'use strict';
+// The browser build in headless Chromium, served from 127.0.0.1: the page loads cleanly, waits for
+// the click, asks the full-screen question, plays with its sound, ends on Escape and plays again;
+// and its deterministic frames (#at=T) match the native frames of the same times.
+//
+// node tests/web/web_test.js DIST BUILD: DIST is the page's folder (dist/web), BUILD the native
+// build holding tools/tarvo-capture and tests/web/web_frame_compare. Screenshots, native frames
+// and, on a mismatch, difference pictures are left in BUILD/tests/web-frames.
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFile } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const { promisify } = require('node:util');
+const { Browser } = require('./chromium.js');
+const { serve } = require('./static_server.js');
+
+const [dist, build] = process.argv.slice(2).map((arg) => path.resolve(arg));
+if (!dist || !build) throw new Error('usage: node tests/web/web_test.js DIST BUILD');
+const framesDir = path.join(build, 'tests', 'web-frames');
+
+// A frame in each stretch of the programme, at 10 frames a second like the native golden frames;
+// the lightballs draw slowly on SwiftShader, so the frames from there on are played at 2 a second
+// (the page and the native capture both step their virtual clock at the same rate).
+const FRAMES = [
+  { at: 0, fps: 10 }, { at: 20000, fps: 10 }, { at: 42000, fps: 10 }, { at: 66000, fps: 10 },
+  { at: 80000, fps: 2 }, { at: 140000, fps: 2 },
+];
+// Generous for a busy machine: the page draws a frame of the programme in about 40 ms on a quiet
+// one, a lightball frame in about 180 ms.
+const waitForFrameMs = ({ at, fps }) => 20000 + (at * fps / 1000) * 150;
+// The native golden frames' rule, with room for WebGL on SwiftShader against GL on llvmpipe.
+const TOLERANCE = { channel: 24, differingPixelShare: 0.02 };
+
+let browser, server;
+const nativeFrames = new Map();  // per frame rate: the capture of its frames, running
+const nativeDir = (fps) => path.join(framesDir, `native-${fps}fps`);
+
+before(async () => {
+  fs.rmSync(framesDir, { recursive: true, force: true });
+  fs.mkdirSync(framesDir, { recursive: true });
+  // The native frames render while the browser plays its own.
+  for (const fps of new Set(FRAMES.map((frame) => frame.fps))) {
+    const times = FRAMES.filter((frame) => frame.fps === fps).map((frame) => frame.at);
+    const capture = promisify(execFile)(path.join(build, 'tools', 'tarvo-capture'),
+      ['--at', times.join(','), '--fps', String(fps), '--out', nativeDir(fps)], { timeout: 180000 });
+    capture.catch(() => {});  // awaited by the frame tests
+    nativeFrames.set(fps, capture);
+  }
+  [server, browser] = await Promise.all([serve(dist), Browser.launch()]);
+});
+
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+const shown = (selector) => `(() => {
+  const element = document.querySelector(${JSON.stringify(selector)});
+  return !!element && element.getClientRects().length > 0 && getComputedStyle(element).visibility === 'visible';
+})()`;
+
+// Waits for the page to show what the expression says; gives up at once when the page has caught
+// an error, reporting its state either way.
+function waitFor(page, expression, what, options = {}) {
+  return page.waitFor(expression, { what, report: 'JSON.stringify(window.tarvo)',
+                                    failIf: 'window.tarvo?.errors.length > 0', ...options });
+}
+
+// Waits until the expression's number has grown past what it is now.
+async function waitForGrowth(page, expression, what) {
+  const now = await page.evaluate(expression);
+  await waitFor(page, `${expression} > ${now}`, `${what} to grow past ${now}`);
+}
+
+// A fresh tab on the page; the test fails on anything the page or the browser reported as an error.
+async function withPage(hash, body) {
+  const page = await browser.newPage();
+  try {
+    await page.goto(server.url + hash);
+    await body(page);
+    const caught = await page.evaluate('window.tarvo?.errors ?? []');
+    assert.deepEqual([...page.errors, ...caught], [], 'errors in the page');
+  } finally {
+    await page.close();
+  }
+}
+
+async function clickThroughStart(page, answer) {
+  await waitFor(page, shown('#start button'), 'the click-to-start screen');
+  await page.click('#start button');
+  await waitFor(page, `tarvo.phase === 'question' && ${shown(`[data-answer="${answer}"]`)}`, 'the full-screen question');
+  await page.click(`[data-answer="${answer}"]`);
+  await waitFor(page, "tarvo.phase === 'playing'", 'the demo to play');
+  await waitForGrowth(page, 'tarvo.frames', 'the frames');
+  await waitFor(page, "tarvo.audio.state === 'running'", 'the sound to start');
+  await waitForGrowth(page, 'tarvo.audio.framesRendered', 'the sound frames rendered');
+}
+
+async function expectWindowed(page) {
+  await waitFor(page, 'document.fullscreenElement === null', 'the page to leave full screen');
+  const canvas = await page.box('#canvas');
+  assert.deepEqual([canvas.width, canvas.height], [640, 480]);
+}
+
+// In full screen the canvas fills the screen in one direction and shows the whole picture.
+async function expectFullScreen(page) {
+  await waitFor(page, 'document.fullscreenElement !== null', 'the full screen');
+  const [canvas, screen, fit] = await Promise.all([page.box('#canvas'), page.evaluate('[innerWidth, innerHeight]'),
+    page.evaluate("getComputedStyle(document.getElementById('canvas')).objectFit")]);
+  const fills = canvas.width === screen[0] || canvas.height === screen[1];
+  const keepsAspect = fit === 'contain' || Math.abs(canvas.width / canvas.height - 4 / 3) < 0.01;
+  assert.ok(fills && keepsAspect, `canvas ${JSON.stringify(canvas)} with object-fit ${fit} on ${screen}`);
+}
+
+test('the page loads cleanly and waits for a click before its first frame', { timeout: 60000 }, () =>
+  withPage('', async (page) => {
+    // The program runs and waits for the click with nothing drawn yet.
+    await waitFor(page, `window.Module?.calledRun && ${shown('#start')}`, 'the click-to-start screen');
+    assert.equal(await page.evaluate('tarvo.phase'), 'start');
+    assert.equal(await page.evaluate('tarvo.frames'), 0);
+    await page.screenshot(path.join(framesDir, 'start.png'));
+  }));
+
+test('No plays in the page with its sound; Escape closes; play-again plays again', { timeout: 90000 }, () =>
+  withPage('', async (page) => {
+    await clickThroughStart(page, 'no');
+    await expectWindowed(page);
+    await page.screenshot(path.join(framesDir, 'windowed.png'));
+
+    await page.press('Escape');
+    await waitFor(page, `tarvo.phase === 'closed' && ${shown('#closed')} && ${shown('#play-again')}`,
+                  'the closing screen');
+    await page.screenshot(path.join(framesDir, 'closed.png'));
+    const framesBefore = await page.evaluate('tarvo.frames');
+    await page.click('#play-again');
+    // Playing from the start again: the frame count starts over and climbs.
+    await waitFor(page, `tarvo.phase === 'playing' && tarvo.frames > 0 && tarvo.frames < ${framesBefore}`,
+                  'the programme to start over');
+    await waitForGrowth(page, 'tarvo.frames', 'the frames played again');
+  }));
+
+test("Yes plays in the browser's full screen; F11 and the button switch it", { timeout: 90000 }, () =>
+  withPage('', async (page) => {
+    await clickThroughStart(page, 'yes');
+    await expectFullScreen(page);
+    await page.screenshot(path.join(framesDir, 'fullscreen.png'));
+    await page.press('F11');
+    await expectWindowed(page);
+    await page.click('#fullscreen');
+    await expectFullScreen(page);
+    await waitForGrowth(page, 'tarvo.frames', 'the frames');
+  }));
+
+// The measures of every frame, printed together at the end.
+const measures = [];
+after(() => {
+  for (const line of measures) console.log(line);
+});
+
+// Compares a screenshot with the native frame by the golden frames' rule; the difference picture
+// is written beside them when they do not match.
+async function compareWithNative(actual, { at, fps }) {
+  await nativeFrames.get(fps);
+  const reference = path.join(nativeDir(fps), `${at}.png`);
+  const diff = path.join(framesDir, `diff-${at}.png`);
+  const { code, stdout, stderr } = await new Promise((resolve) => execFile(
+    path.join(build, 'tests', 'web', 'web_frame_compare'),
+    [actual, reference, diff, String(TOLERANCE.channel), String(TOLERANCE.differingPixelShare)],
+    (error, out, err) => resolve({ code: error ? error.code : 0, stdout: out.trim(), stderr: err.trim() })));
+  return { matches: code === 0, measure: stdout || stderr, files: `${actual}, ${reference} and ${diff}` };
+}
+
+for (const frame of FRAMES) {
+  const { at, fps } = frame;
+  test(`the frame at ${at} ms (${fps} fps) matches the native one`, { timeout: waitForFrameMs(frame) + 30000 }, () =>
+    withPage(`#at=${at}&fps=${fps}`, async (page) => {
+      const started = Date.now();
+      await waitFor(page, "tarvo.phase === 'held'", `the frame at ${at} ms`,
+                    { timeoutMs: waitForFrameMs(frame), intervalMs: 200 });
+      const seconds = ((Date.now() - started) / 1000).toFixed(1);
+      assert.ok(await page.evaluate(`tarvo.timelineMs >= ${at}`), 'held before its time');
+      const actual = path.join(framesDir, `web-${at}.png`);
+      await page.screenshot(actual, '#canvas');
+      const { matches, measure, files } = await compareWithNative(actual, frame);
+      measures.push(`frame ${at} ms at ${fps} fps: ${measure} (the page took ${seconds} s to reach it)`);
+      assert.ok(matches, `${measure}: see ${files}`);
+    }));
+}
