@@ -77,7 +77,7 @@ test-windows: windows
 	tests/windows/check_imports.sh dist/tarvo.exe
 	tests/windows/wine_e2e.sh dist/tarvo.exe $(WINDOWS_BUILD)/wine-test
 
-# The web build: dist/web/ (index.html, tarvo.js, tarvo.wasm), the engine compiled to WebAssembly
+# The web build: dist/web/ (index.html, tarvo.js, tarvo.wasm, favicon.ico), the engine compiled to WebAssembly
 # by Emscripten against a libopenmpt built once into WASM_PREFIX, drawing on WebGL 2 through the
 # fixed-function layer and embedding the pictures and music that the native build generates.
 # emcc runs on Debian's node modules, whatever node is first on the PATH.
@@ -96,6 +96,7 @@ web: configure
 	cmake --build $(WEB_BUILD) -j $(JOBS)
 	@mkdir -p dist/web
 	cp $(addprefix $(WEB_BUILD)/platform/web/,index.html tarvo.js tarvo.wasm) dist/web/
+	cp $(BUILD)/assets/143.ico dist/web/favicon.ico
 
 # Serves the page on http://127.0.0.1:PORT/ for a look in a browser.
 serve-web: web

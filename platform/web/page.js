@@ -59,7 +59,7 @@ var TarvoPage = (function () {
       else enterFullScreen();
       return;
     }
-    for (const type of ["keydown", "keyup"]) window.dispatchEvent(new KeyboardEvent(type, { code: "F11", key: "F11" }));
+    for (const type of ["keydown", "keyup"]) document.dispatchEvent(new KeyboardEvent(type, { code: "F11", key: "F11", bubbles: true }));
   }
 
   function ask(caption, text, yesNo, fullScreenOnYes) {

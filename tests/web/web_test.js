@@ -21,16 +21,18 @@ const framesDir = path.join(build, 'tests', 'web-frames');
 
 // A frame in each stretch of the programme, at 10 frames a second like the native golden frames;
 // the lightballs draw slowly on SwiftShader, so the frames from there on are played at 2 a second
-// (the page and the native capture both step their virtual clock at the same rate).
+// (the page and the native capture both step their virtual clock at the same rate). Not the very
+// first frames: SwiftShader misdraws the two in which the tunnel's nearest ring lies on the eye
+// plane (the layer's own frames on llvmpipe match there).
 const FRAMES = [
-  { at: 0, fps: 10 }, { at: 20000, fps: 10 }, { at: 42000, fps: 10 }, { at: 66000, fps: 10 },
-  { at: 80000, fps: 2 }, { at: 140000, fps: 2 },
+  { at: 5500, fps: 10 }, { at: 20000, fps: 10 }, { at: 42000, fps: 10 }, { at: 50000, fps: 10 },
+  { at: 66000, fps: 10 }, { at: 80000, fps: 2 }, { at: 125000, fps: 2 }, { at: 140000, fps: 2 },
 ];
 // Generous for a busy machine: the page draws a frame of the programme in about 40 ms on a quiet
 // one, a lightball frame in about 180 ms.
 const waitForFrameMs = ({ at, fps }) => 20000 + (at * fps / 1000) * 150;
 // The native golden frames' rule, with room for WebGL on SwiftShader against GL on llvmpipe.
-const TOLERANCE = { channel: 24, differingPixelShare: 0.02 };
+const TOLERANCE = { channel: 24, differingPixelShare: 0.01 };
 
 let browser, server;
 const nativeFrames = new Map();  // per frame rate: the capture of its frames, running
@@ -147,6 +149,9 @@ test("Yes plays in the browser's full screen; F11 and the button switch it", { t
     await page.screenshot(path.join(framesDir, 'fullscreen.png'));
     await page.press('F11');
     await expectWindowed(page);
+    // The demo takes the switch key once in 26 presented frames.
+    const framesAtSwitch = await page.evaluate('tarvo.frames');
+    await waitFor(page, `tarvo.frames > ${framesAtSwitch + 26}`, 'the switch key to be taken again');
     await page.click('#fullscreen');
     await expectFullScreen(page);
     await waitForGrowth(page, 'tarvo.frames', 'the frames');
