@@ -112,6 +112,13 @@ test-web: web
 	cmake --build $(BUILD) -j $(JOBS) --target tarvo-capture web_frame_compare
 	timeout 600 node tests/web/web_test.js dist/web $(BUILD)
 
+# The page's frame rate per stretch in headless Chromium beside the native engine's, drawing as
+# fast as each can: a speed figure, never pass or fail.
+.PHONY: bench-web
+bench-web: web
+	cmake --build $(BUILD) -j $(JOBS) --target tarvo_programme_rate
+	node bench/web_frame_rate.js dist/web $(BUILD)
+
 # Installs tarvo, tarvo-capture, the desktop entry, icon, metadata and manual pages under PREFIX
 # (below DESTDIR when set): sudo make install, or make install PREFIX=$HOME/.local.
 PREFIX ?= /usr/local
