@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the web build and its tests need: Emscripten (with its own
 # clang, binaryen and node modules), the tools that unpack and build libopenmpt's source package,
-# Chromium for the browser tests, and Python for the static server. Idempotent: quiet and quick
+# Chromium and node for the browser tests, and Python for make serve-web. Idempotent: quiet and quick
 # when everything is already there.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config make
   emscripten dpkg-dev
-  chromium python3
+  chromium nodejs python3
 )
 
 sudo=""
