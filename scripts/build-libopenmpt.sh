@@ -39,7 +39,9 @@ add_source_entries() {
     $sudo apt-get update -qq
 }
 
-has_source() { apt-cache showsrc libopenmpt 2>/dev/null | grep -q '^Package:'; }
+# Read whole first: grep -q stops at the first line, and under pipefail apt-cache's broken pipe would
+# count as no source.
+has_source() { grep -q '^Package:' <<<"$(apt-cache showsrc libopenmpt 2>/dev/null)"; }
 
 has_source || add_source_entries
 has_source || { echo "build-libopenmpt: no source package of libopenmpt found" >&2; exit 1; }

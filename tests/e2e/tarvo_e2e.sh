@@ -78,7 +78,7 @@ letterboxed() {
 }
 
 asked_full_screen() {
-    tail -n +$((requests_before + 1)) "$work/requests.wm" | grep -qx "$window add _NET_WM_STATE_FULLSCREEN"
+    grep -qx "$window add _NET_WM_STATE_FULLSCREEN" <<<"$(tail -n +$((requests_before + 1)) "$work/requests.wm")"
 }
 
 # The probe runs while a server does: as an X client that stays, it also keeps Xvfb from

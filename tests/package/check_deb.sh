@@ -12,7 +12,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package) $(field Version) $(field Architecture)" = "tarvo $version amd64" ] ||
     fail "package, version or architecture wrong: $(field Package) $(field Version) $(field Architecture)"
 [ "$(field Section) $(field Priority)" = "video optional" ] || fail "section or priority wrong"
-dpkg-deb --info "$deb" | grep -q '^ Description: real-time audiovisual demo$' || fail "the synopsis is wrong"
+# Read whole first: grep -q stops early, and under pipefail the writer's broken pipe would fail it.
+grep -q '^ Description: real-time audiovisual demo$' <<<"$(dpkg-deb --info "$deb")" || fail "the synopsis is wrong"
 for library in libsdl2-2.0-0 libopenmpt0 libpng16-16 libegl1 libgl1 libc6; do
     grep -Eq "(^|[,|] *)$library( |,|\$)" <<<"$(field Depends)" || fail "Depends lacks $library: $(field Depends)"
 done

@@ -64,6 +64,6 @@ check_desktop_files() {
     for page in "$share/man/man6/tarvo.6.gz" "$share/man/man1/tarvo-capture.1.gz"; do
         [ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -l "$page" 2>&1 >/dev/null)" ] || fail "man warns about $page"
         zcat "$page" | mandoc -Tlint -Wwarning || fail "mandoc -Tlint: $page"
-        zcat "$page" | head -1 | grep -q "\"Tarvo $version\"" || fail "$page does not show version $version"
+        grep -q "\"Tarvo $version\"" <<<"$(zcat "$page" | sed -n 1p)" || fail "$page does not show version $version"
     done
 }
