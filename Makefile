@@ -22,12 +22,14 @@ test: all
 	  $(CURDIR)/tests/slowest-tests.sh . release; exit $$status
 	$(MAKE) sanitize
 
-# The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same tests once more under AddressSanitizer and UndefinedBehaviorSanitizer. LeakSanitizer is
+# kept from following dynamic TLS: with Mesa's OpenGL ES libraries loaded it recorded a block at a
+# bogus address and crashed reading it at exit (under ctest, every time).
 sanitize: setup
 	@cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON >/dev/null
 	cmake --build $(BUILD)/sanitize -j $(JOBS)
 	cd $(BUILD)/sanitize && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	  ctest --output-on-failure -j $(JOBS); status=$$?; \
+	  ASAN_OPTIONS=intercept_tls_get_addr=0 ctest --output-on-failure -j $(JOBS); status=$$?; \
 	  $(CURDIR)/tests/slowest-tests.sh . sanitize; exit $$status
 
 clean:
