@@ -50,6 +50,11 @@ var TarvoPage = (function () {
     if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
   }
 
+  function tellDemoF11() {
+    for (const type of ["keydown", "keyup"])
+      document.dispatchEvent(new KeyboardEvent(type, { code: "F11", key: "F11", bubbles: true }));
+  }
+
   // The button does what F11 does: while the demo plays, the demo rebuilds its window in the other
   // mode; otherwise the page alone goes in or out of full screen.
   function pressFullScreenKey() {
@@ -59,8 +64,16 @@ var TarvoPage = (function () {
       else enterFullScreen();
       return;
     }
-    for (const type of ["keydown", "keyup"]) document.dispatchEvent(new KeyboardEvent(type, { code: "F11", key: "F11", bubbles: true }));
+    tellDemoF11();
   }
+
+  // When the browser leaves full screen on its own (its Escape, its menu) while the demo's window
+  // is a full-screen one, the demo is told as by F11, so that it rebuilds its window in the page and
+  // the next F11 goes back to full screen rather than doing nothing.
+  let demoFullScreen = false;
+  document.addEventListener("fullscreenchange", () => {
+    if (!document.fullscreenElement && demoFullScreen && tarvo.phase === "playing") tellDemoF11();
+  });
 
   function ask(caption, text, yesNo, fullScreenOnYes) {
     const before = tarvo.phase;
@@ -173,6 +186,7 @@ var TarvoPage = (function () {
       canvas.style.width = width + "px";
       canvas.style.height = height + "px";
       byId("stage").appendChild(canvas);
+      demoFullScreen = fullScreen;
       if (fullScreen) enterFullScreen();
       else leaveFullScreen();
     },
