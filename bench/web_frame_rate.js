@@ -67,10 +67,10 @@ function nativeSamples() {
   const native = nativeSamples();
 
   console.log(`frames drawn per second, at ${FPS} frames per second of programme`);
-  console.log('stretch                            page (SwiftShader)   native (llvmpipe)');
+  console.log(`${'stretch'.padEnd(40)}page (SwiftShader)   native (llvmpipe)`);
   for (const stretch of STRETCHES) {
     const [from, to, name] = stretch;
-    const label = `${name} (${from / 1000}-${to / 1000} s)`.padEnd(35);
+    const label = `${name} (${from / 1000}-${to / 1000} s)`.padEnd(40);
     console.log(`${label}${rate(page, stretch).toFixed(1).padStart(18)}${rate(native, stretch).toFixed(1).padStart(20)}`);
   }
 })().catch((error) => {
