@@ -43,6 +43,7 @@
 #define glMateriali fixedgl::glMateriali
 #define glMaterialfv fixedgl::glMaterialfv
 #define glColorMaterial fixedgl::glColorMaterial
+#define glBindTexture fixedgl::glBindTexture
 #define glTexImage2D fixedgl::glTexImage2D
 #define glGenLists fixedgl::glGenLists
 #define glDeleteLists fixedgl::glDeleteLists

@@ -121,7 +121,9 @@ void glMateriali(GLenum face, GLenum name, GLint value);
 void glMaterialfv(GLenum face, GLenum name, const GLfloat* values);
 void glColorMaterial(GLenum face, GLenum mode);
 
-// Textures: OpenGL 1.1 takes an RGB internal format for RGBA data, GLES 3 does not.
+// Textures: OpenGL 1.1 takes an RGB internal format for RGBA data, GLES 3 does not. The binding is
+// kept, so that drawing knows the bound texture without asking GL.
+void glBindTexture(GLenum target, GLuint texture);
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
                   GLenum format, GLenum type, const void* pixels);
 

@@ -15,11 +15,7 @@ State::State() {
     lights[0].specular = {1, 1, 1, 1};
 }
 
-bool State::boundTextureHasImage() const {
-    GLint bound = 0;
-    ::glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    return texturesWithImages.count(static_cast<GLuint>(bound)) != 0;
-}
+bool State::boundTextureHasImage() const { return texturesWithImages.count(boundTexture) != 0; }
 
 std::vector<Matrix>& State::currentStack() { return matrixMode == GL_PROJECTION ? projection : modelview; }
 

@@ -122,6 +122,7 @@ struct State {
     Evaluators evaluators;
     DisplayLists displayLists;
     std::vector<SavedAttributes> attributeStack;
+    GLuint boundTexture = 0;              // to GL_TEXTURE_2D
     std::set<GLuint> texturesWithImages;  // given a level-0 image through glTexImage2D
     Renderer renderer;
     bool drawsNothing = false;  // the state that calls made with no context current change

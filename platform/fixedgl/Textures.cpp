@@ -23,12 +23,16 @@ std::vector<GLubyte> withoutAlpha(const GLubyte* rgba, GLsizei width, GLsizei he
 
 }  // namespace
 
+void glBindTexture(GLenum target, GLuint texture) {
+    if (recordInList([=] { glBindTexture(target, texture); })) return;
+    if (target == GL_TEXTURE_2D) current().boundTexture = texture;
+    ::glBindTexture(target, texture);
+}
+
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
                   GLenum format, GLenum type, const void* pixels) {
     State& state = current();
-    GLint bound = 0;
-    ::glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    if (target == GL_TEXTURE_2D && level == 0) state.texturesWithImages.insert(static_cast<GLuint>(bound));
+    if (target == GL_TEXTURE_2D && level == 0) state.texturesWithImages.insert(state.boundTexture);
 
     const bool rgbaBytes = format == GL_RGBA && type == GL_UNSIGNED_BYTE;
     if (isRgb(internalFormat) && rgbaBytes && pixels != nullptr && width > 0 && height > 0) {
