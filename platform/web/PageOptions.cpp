@@ -41,6 +41,11 @@ PageOptions parsePageOptions(const std::string& fragment, std::string& problem) 
         } else if (name == "fps") {
             fpsGiven = readNumber(value, 1, fps);
             if (!fpsGiven) problem = "fps=" + value + " is not a frame rate";
+        } else if (name == "start") {
+            if (!readNumber(value, 0, options.startMs)) {
+                options.startMs = 0;
+                problem = "start=" + value + " is not a time in milliseconds";
+            }
         }
     }
     if (options.deterministic && fpsGiven) options.fps = fps;

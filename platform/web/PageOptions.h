@@ -13,9 +13,13 @@ struct PageOptions {
     bool deterministic = false;
     int32_t atMs = 0;
     int32_t fps = 60;
+    // Real-time mode only: the timeline time of the first frame and the music's position then,
+    // as the native player's --start.
+    int32_t startMs = 0;
 };
 
-// Reads `at` (milliseconds, 0 or more) and `fps` (1 or more, only with `at`) from the fragment, with
+// Reads `at` (milliseconds, 0 or more), `fps` (1 or more, only with `at`) and `start` (milliseconds,
+// 0 or more) from the fragment, with
 // or without its '#'. Other names are left for others to read; a malformed value leaves its
 // option at the default, and the reason, if any, in `problem`.
 PageOptions parsePageOptions(const std::string& fragment, std::string& problem);

@@ -93,6 +93,20 @@ INSTANTIATE_TEST_SUITE_P(
                       OptionsCase{"#at=100&fps=0", true, 100, 60, true},
                       OptionsCase{"#at=100&fps=ten", true, 100, 60, true}));
 
+TEST(WebPageOptions, StartIsReadBesideTheOthers) {
+    std::string problem;
+    web::PageOptions options = web::parsePageOptions("#start=65000&debug", problem);
+    EXPECT_EQ(options.startMs, 65000);
+    EXPECT_FALSE(options.deterministic);
+    EXPECT_TRUE(problem.empty()) << problem;
+    for (const char* bad : {"#start=-1", "#start=1.5", "#start=", "#start=2147483648"}) {
+        problem.clear();
+        options = web::parsePageOptions(bad, problem);
+        EXPECT_EQ(options.startMs, 0) << bad;
+        EXPECT_NE(problem.find("start="), std::string::npos) << bad;
+    }
+}
+
 // The frame the page holds for #at=T must be the one tarvo-capture --at T writes: the page's
 // virtual clock reads, through the demo's own timer, exactly as the headless backend's does.
 TEST(WebPageClock, ReadsAsTheHeadlessClockDoes) {
