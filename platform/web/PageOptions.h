@@ -19,9 +19,8 @@ struct PageOptions {
 };
 
 // Reads `at` (milliseconds, 0 or more), `fps` (1 or more, only with `at`) and `start` (milliseconds,
-// 0 or more) from the fragment, with
-// or without its '#'. Other names are left for others to read; a malformed value leaves its
-// option at the default, and the reason, if any, in `problem`.
+// 0 or more) from the fragment, with or without its '#'. Other names are left for others to read;
+// a malformed value leaves its option at the default, and the reason, if any, in `problem`.
 PageOptions parsePageOptions(const std::string& fragment, std::string& problem);
 
 // The page's counter ticks at 1 GHz, as the headless backend's does.

@@ -1,8 +1,8 @@
 // The entry point in the page. Without options: a click to start (a browser plays sound only
 // after one), the question whether to play in the browser's full screen, the programme with its
-// music, and the closing screen, from which the programme plays again as first answered. With
-// #at=T: the programme at once, windowed and silent, on the virtual clock, until the frame at T
-// is held.
+// music (from #start=MS on, if given), and the closing screen, from which the programme plays again
+// as first answered. With #at=T: the programme at once, windowed and silent, on the virtual clock,
+// until the frame at T is held.
 #include <emscripten/emscripten.h>
 
 #include "platform/WindowMessages.h"
@@ -42,6 +42,8 @@ int main() {
         pageNeverHeld(exitCode, web::pageOptions().atMs);
         return exitCode;
     }
+    // #start=MS plays from that moment of the programme, the music from the same moment.
+    options.startMs = web::pageOptions().startMs;
     pageWaitForStart();
     // Asked once: playing again keeps the answer.
     options.fullscreen = web::askInPage("Tarvo", "Play in full screen?", true, true) == platform::IDYES;

@@ -248,8 +248,9 @@ int swapBuffers(DeviceHandle device) {
     const web::PageOptions& options = web::pageOptions();
     const double now = emscripten_get_now();
     if (runStartMs < 0) runStartMs = now;
-    const int32_t timelineMs = options.deterministic ? web::frameTimeMs(framesPresented, options.fps)
-                                                     : static_cast<int32_t>(std::lround(now - runStartMs));
+    const int32_t timelineMs = options.deterministic
+                                   ? web::frameTimeMs(framesPresented, options.fps)
+                                   : options.startMs + static_cast<int32_t>(std::lround(now - runStartMs));
     ++framesPresented;
     web::input().framePresented();
     const bool held = options.deterministic && timelineMs >= options.atMs;

@@ -168,6 +168,23 @@ test("Yes plays in the browser's full screen; F11 and the button switch it", { t
     await waitForGrowth(page, 'tarvo.frames', 'the frames');
   }));
 
+test('#start=MS plays from that moment; a bad value is named on the page', { timeout: 90000 }, async () => {
+  await withPage('#start=60000', async (page) => {
+    await clickThroughStart(page, 'no');
+    const timelineMs = await page.evaluate('tarvo.timelineMs');
+    assert.ok(timelineMs >= 60000 && timelineMs < 90000, `the timeline at ${timelineMs} ms`);
+    await page.screenshot(path.join(framesDir, 'start-60000.png'));
+  });
+  const page = await browser.newPage();
+  try {
+    await page.goto(server.url + '#start=soon');
+    await waitFor(page, "tarvo.errors.includes('start=soon is not a time in milliseconds')",
+                  'the bad value named', { failIf: 'false' });
+  } finally {
+    await page.close();
+  }
+});
+
 // The measures of every frame, printed together at the end.
 const measures = [];
 after(() => {
