@@ -10,6 +10,8 @@
 //  [x] a WebGL 2 context (no alpha, depth, no antialiasing, the drawing buffer preserved) with the
 //      fixed-function layer's own state beside it, made current with it; made with the canvas
 //      and current while the first WM_SIZE sets GL up, since WebGL takes no call without one
+//  [x] a browser that gives no WebGL 2 context: the page says so beside the window code's own
+//      message, and window.tarvo reports the failure and the exit code
 //  [x] keys as Windows virtual-key codes from the keys' physical positions, Alt and F10 as system
 //      keys, a quick tap held down for one presented frame at least (WebMessages.cpp, WebKeys.cpp,
 //      InputQueue.cpp)
@@ -108,6 +110,7 @@ EM_JS(void, pageCreateCanvas, (int width, int height, bool fullScreen), {
     TarvoPage.createCanvas(width, height, fullScreen);
 });
 EM_JS(void, pageRemoveCanvas, (), { TarvoPage.removeCanvas(); });
+EM_JS(void, pageNoWebGL, (), { TarvoPage.noWebGL(); });
 EM_JS(void, pageShowCursor, (bool visible), { TarvoPage.showCursor(visible); });
 EM_JS(void, pagePresented, (double frames, int timelineMs, bool held), {
     TarvoPage.presented(frames, timelineMs, held);
@@ -183,6 +186,7 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
     WebContext* context = createContext();
     if (context == nullptr || !makeContextCurrent(context)) {
         if (context != nullptr) deleteContext(context);
+        else pageNoWebGL();
         pageRemoveCanvas();
         return nullptr;
     }

@@ -157,13 +157,21 @@ var TarvoPage = (function () {
       return new Promise((resolve) => (whenStarted = resolve));
     },
     playing: () => {
+      if (tarvo.phase === "failed") return;
       tarvo.phase = "playing";
       tarvo.frames = 0;
       tarvo.timelineMs = 0;
       show("closed", false);
     },
+    // The canvas took no WebGL 2 context: said on the page, beside the demo's own message box.
+    noWebGL: () => {
+      tarvo.phase = "failed";
+      tarvo.failure = "this browser gives the page no WebGL 2";
+      show("no-webgl", true);
+    },
     waitForPlayAgain: (exitCode) => {
-      tarvo.phase = "closed";
+      tarvo.exitCode = exitCode;
+      if (tarvo.phase !== "failed") tarvo.phase = "closed";
       if (exitCode !== 0) report("the programme ended with exit code " + exitCode);
       leaveFullScreen();
       show("closed", true);
@@ -172,7 +180,8 @@ var TarvoPage = (function () {
       });
     },
     exited: (exitCode) => {
-      tarvo.phase = "closed";
+      tarvo.exitCode = exitCode;
+      if (tarvo.phase !== "failed") tarvo.phase = "closed";
       leaveFullScreen();
       show("closed", true);
       byId("play-again").onclick = () => location.reload();

@@ -21,9 +21,9 @@ const KEYS = {
 };
 
 class Browser {
-  static async launch({ executable = process.env.CHROMIUM || 'chromium' } = {}) {
+  static async launch({ executable = process.env.CHROMIUM || 'chromium', flags = [] } = {}) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvo-chromium-'));
-    const child = spawn(executable, [...CHROMIUM_FLAGS, `--user-data-dir=${profile}`, 'about:blank'],
+    const child = spawn(executable, [...CHROMIUM_FLAGS, ...flags, `--user-data-dir=${profile}`, 'about:blank'],
                         { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
     const browser = new Browser(child, profile);
     await browser.send('Target.setDiscoverTargets', { discover: false });  // the first reply: it is up

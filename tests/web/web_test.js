@@ -185,6 +185,30 @@ test('#start=MS plays from that moment; a bad value is named on the page', { tim
   }
 });
 
+test('without WebGL 2 the page says so beside the demo\'s own message, and reports the exit code',
+     { timeout: 90000 }, async () => {
+  const bare = await Browser.launch({ flags: ['--disable-webgl'] });
+  try {
+    const page = await bare.newPage();
+    await page.goto(server.url);
+    await waitFor(page, shown('#start button'), 'the click-to-start screen', { failIf: 'false' });
+    await page.click('#start button');
+    await waitFor(page, shown('[data-answer="no"]'), 'the full-screen question', { failIf: 'false' });
+    await page.click('[data-answer="no"]');
+    await waitFor(page, `tarvo.phase === 'failed' && ${shown('#no-webgl')} && ${shown('#message')}`,
+                  'the page to say it has no WebGL 2', { failIf: 'false' });
+    assert.equal(await page.evaluate("document.getElementById('message-text').textContent"),
+                 'Window Creation Error.');
+    assert.match(await page.evaluate("document.getElementById('no-webgl').textContent"), /no WebGL 2/);
+    await page.screenshot(path.join(framesDir, 'no-webgl.png'));
+    await page.click('[data-answer="ok"]');
+    await waitFor(page, 'tarvo.exitCode === 1', 'the exit code', { failIf: 'false' });
+    assert.equal(await page.evaluate('tarvo.phase'), 'failed');
+  } finally {
+    await bare.close();
+  }
+});
+
 // The measures of every frame, printed together at the end.
 const measures = [];
 after(() => {
