@@ -105,19 +105,24 @@ serve-web: web
 	@echo "Tarvo at http://127.0.0.1:$(PORT)/"
 	cd dist/web && python3 -m http.server --bind 127.0.0.1 $(PORT)
 
-# The page in headless Chromium (Debian's, driven by node over the DevTools protocol) from a server
+# The web tests' and bench's node packages (puppeteer-core), as the lock file in tests/web pins them.
+.PHONY: web-test-packages
+web-test-packages:
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error >/dev/null
+
+# The page in headless Chromium (Debian's, driven by puppeteer-core) from a server
 # on 127.0.0.1: the start screen, the question, the sound, Escape and play-again, and the page's
 # frames at a few times of the programme against the native frames of the same times. Screenshots
 # land in $(BUILD)/tests/web-frames.
 .PHONY: test-web
-test-web: web
+test-web: web web-test-packages
 	cmake --build $(BUILD) -j $(JOBS) --target tarvo-capture web_frame_compare
 	timeout 600 node tests/web/web_test.js dist/web $(BUILD)
 
 # The page's frame rate per stretch in headless Chromium beside the native engine's, drawing as
 # fast as each can: a speed figure, never pass or fail.
 .PHONY: bench-web
-bench-web: web
+bench-web: web web-test-packages
 	cmake --build $(BUILD) -j $(JOBS) --target tarvo_programme_rate
 	node bench/web_frame_rate.js dist/web $(BUILD)
 

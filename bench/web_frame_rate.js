@@ -7,7 +7,7 @@
 // Usage: node bench/web_frame_rate.js DIST BUILD
 const { execFileSync } = require('node:child_process');
 const path = require('node:path');
-const { Browser } = require('../tests/web/chromium.js');
+const browsers = require('../tests/web/browser.js');
 const { serve } = require('../tests/web/static_server.js');
 
 const STRETCHES = [
@@ -24,7 +24,7 @@ if (!dist || !build) throw new Error('usage: node bench/web_frame_rate.js DIST B
 // The page: its clock and frame count sampled while it plays to the end.
 async function pageSamples() {
   const server = await serve(dist);
-  const browser = await Browser.launch();
+  const browser = await browsers.launch();
   try {
     const page = await browser.newPage();
     await page.goto(`${server.url}#at=${LAST_MS}&fps=${FPS}`);

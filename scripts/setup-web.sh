@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the web build and its tests need: Emscripten (with its own
 # clang, binaryen and node modules), the tools that unpack and build libopenmpt's source package,
-# Chromium and node for the browser tests, and Python for make serve-web. Idempotent: quiet and quick
-# when everything is already there.
+# Chromium, node and npm for the browser tests, and Python for make serve-web. Idempotent: quiet
+# and quick when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,9 @@ packages=(
   emscripten dpkg-dev
   chromium nodejs python3
 )
+# npm for the tests' puppeteer-core: Debian packs it apart from nodejs; other builds of node bring
+# their own.
+command -v npm >/dev/null || packages+=(npm)
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

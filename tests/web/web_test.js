@@ -12,7 +12,7 @@ const { execFile } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const { promisify } = require('node:util');
-const { Browser } = require('./chromium.js');
+const browsers = require('./browser.js');
 const { serve } = require('./static_server.js');
 
 const [dist, build] = process.argv.slice(2).map((arg) => path.resolve(arg));
@@ -49,7 +49,7 @@ before(async () => {
     capture.catch(() => {});  // awaited by the frame tests
     nativeFrames.set(fps, capture);
   }
-  [server, browser] = await Promise.all([serve(dist), Browser.launch()]);
+  [server, browser] = await Promise.all([serve(dist), browsers.launch()]);
 });
 
 after(async () => {
@@ -88,11 +88,15 @@ async function withPage(hash, body) {
   }
 }
 
-async function clickThroughStart(page, answer) {
+async function answerTheQuestion(page, answer) {
   await waitFor(page, shown('#start button'), 'the click-to-start screen');
   await page.click('#start button');
   await waitFor(page, `tarvo.phase === 'question' && ${shown(`[data-answer="${answer}"]`)}`, 'the full-screen question');
   await page.click(`[data-answer="${answer}"]`);
+}
+
+async function clickThroughStart(page, answer) {
+  await answerTheQuestion(page, answer);
   await waitFor(page, "tarvo.phase === 'playing'", 'the demo to play');
   await waitForGrowth(page, 'tarvo.frames', 'the frames');
   await waitFor(page, "tarvo.audio.state === 'running'", 'the sound to start');
@@ -187,14 +191,11 @@ test('#start=MS plays from that moment; a bad value is named on the page', { tim
 
 test('without WebGL 2 the page says so beside the demo\'s own message, and reports the exit code',
      { timeout: 90000 }, async () => {
-  const bare = await Browser.launch({ flags: ['--disable-webgl'] });
+  const bare = await browsers.launch({ flags: ['--disable-webgl'] });
   try {
     const page = await bare.newPage();
     await page.goto(server.url);
-    await waitFor(page, shown('#start button'), 'the click-to-start screen', { failIf: 'false' });
-    await page.click('#start button');
-    await waitFor(page, shown('[data-answer="no"]'), 'the full-screen question', { failIf: 'false' });
-    await page.click('[data-answer="no"]');
+    await answerTheQuestion(page, 'no');
     await waitFor(page, `tarvo.phase === 'failed' && ${shown('#no-webgl')} && ${shown('#message')}`,
                   'the page to say it has no WebGL 2', { failIf: 'false' });
     assert.equal(await page.evaluate("document.getElementById('message-text').textContent"),
