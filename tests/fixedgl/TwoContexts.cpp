@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "platform/fixedgl/FixedGLContext.h"
+#include "tests/support/FrameDifference.h"
 #include "tools/png/PngFile.h"
 
 namespace twocontexts {
@@ -75,17 +75,6 @@ std::vector<uint8_t> render(Gl gl, const std::function<void()>& draw) {
     return pixels;
 }
 
-Difference compare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
-    Difference difference{0, 0};
-    for (size_t pixel = 0; pixel < a.size() / 4 && pixel < b.size() / 4; ++pixel) {
-        int largest = 0;
-        for (size_t c = 0; c < 3; ++c) largest = std::max(largest, std::abs(a[pixel * 4 + c] - b[pixel * 4 + c]));
-        difference.worst = std::max(difference.worst, largest);
-        if (largest > tolerance) ++difference.differing;
-    }
-    return difference;
-}
-
 void writeSideBySide(const std::string& path, const std::vector<uint8_t>& real, const std::vector<uint8_t>& layer) {
     std::vector<uint8_t> rgb(static_cast<size_t>(size) * 2 * size * 3);
     for (int y = 0; y < size; ++y)
@@ -102,10 +91,13 @@ void expectSamePicture(const std::string& name, const std::function<void()>& rea
                        int tolerance, int differingAllowed) {
     const std::vector<uint8_t> expected = render(Gl::Real, real);
     const std::vector<uint8_t> actual = render(Gl::Layer, layer);
-    EXPECT_GE(compare(expected, std::vector<uint8_t>(expected.size(), 0), 0).differing, 20) << name;
-    const Difference difference = compare(expected, actual, tolerance);
-    if (difference.differing > differingAllowed) writeSideBySide("fixedgl-" + name + ".png", expected, actual);
-    EXPECT_LE(difference.differing, differingAllowed)
+    const size_t pixels = expected.size() / 4;
+    const std::vector<uint8_t> black(expected.size(), 0);
+    EXPECT_GE(compareFrames(expected.data(), 4, black.data(), 4, pixels, {0, 0}).differing, 20u) << name;
+    const FrameDifference difference = compareFrames(actual.data(), 4, expected.data(), 4, pixels, {tolerance, 0});
+    if (difference.differing > static_cast<size_t>(differingAllowed))
+        writeSideBySide("fixedgl-" + name + ".png", expected, actual);
+    EXPECT_LE(difference.differing, static_cast<size_t>(differingAllowed))
         << name << ": worst " << difference.worst << "; real and layer side by side in fixedgl-" << name << ".png";
 }
 

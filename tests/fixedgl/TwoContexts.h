@@ -17,12 +17,6 @@ enum class Gl { Real, Layer };
 // context's state, the viewport set to the whole framebuffer.
 std::vector<uint8_t> render(Gl gl, const std::function<void()>& draw);
 
-struct Difference {
-    int worst;      // largest difference of one channel
-    int differing;  // pixels with a channel more than `tolerance` apart
-};
-Difference compare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance);
-
 // Writes both pictures side by side (real left, layer right) for a person to look at.
 void writeSideBySide(const std::string& path, const std::vector<uint8_t>& real, const std::vector<uint8_t>& layer);
 

@@ -1,5 +1,4 @@
 // Headless windows, message queue, message boxes, failing steps and reset.
-#include <functional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -9,7 +8,6 @@
 
 namespace {
 
-using headless::Step;
 using namespace platform;
 
 using HeadlessWindows = HeadlessFixture;
@@ -87,36 +85,6 @@ TEST_F(HeadlessWindows, MessageBoxesAreRecordedAndAnsweredFromTheScript) {
     // The records' texts, styles and answers are read back by the window tests.
     EXPECT_EQ(headless::messageBoxes().size(), 3u);
     EXPECT_EQ(headless::calls().back(), "messageBox [ERROR]: Window Creation Error.");
-}
-
-// Walks a window's life from class to teardown; each step fails while told to, then works.
-TEST_F(HeadlessWindows, EveryStepFailsOnlyWhileToldTo) {
-    const auto check = [](Step step, const std::function<bool()>& call) {
-        headless::failStep(step);
-        EXPECT_FALSE(call()) << "step " << static_cast<int>(step) << " did not fail";
-        headless::failStep(step, false);
-        EXPECT_TRUE(call()) << "step " << static_cast<int>(step) << " failed";
-    };
-    WindowHandle window = nullptr;
-    DeviceHandle device = nullptr;
-    ContextHandle context = nullptr;
-    check(Step::UnregisterClass, [] { return unregisterWindowClass("OpenGL"); });
-    check(Step::RegisterClass, [] { return registerWindowClass("OpenGL", recordingProc, 0); });
-    check(Step::ChangeDisplayMode, [] { return changeDisplayMode(640, 480, 32); });
-    check(Step::CreateWindow, [&] { return (window = openWindow(640, 480)) != nullptr; });
-    check(Step::GetDeviceContext, [&] { return (device = getDeviceContext(window)) != nullptr; });
-    check(Step::ChoosePixelFormat, [&] { return choosePixelFormat(device, format) == 1; });
-    check(Step::SetPixelFormat, [&] { return setPixelFormat(device, 1, format); });
-    check(Step::CreateContext, [&] { return (context = createGLContext(device)) != nullptr; });
-    contexts.push_back(context);
-    check(Step::MakeCurrent, [&] { return makeCurrent(device, context); });
-    check(Step::SwapBuffers, [&] { return swapBuffers(device) != 0; });
-    EXPECT_EQ(headless::framesPresented(), 1) << "a failed swap presents nothing";
-    check(Step::ReleaseCurrent, [] { return makeCurrent(nullptr, nullptr); });
-    check(Step::DeleteContext, [&] { return deleteGLContext(context); });
-    check(Step::ReleaseDeviceContext, [&] { return releaseDeviceContext(window, device); });
-    check(Step::DestroyWindow, [&] { return destroyWindow(window); });
-    check(Step::OpenAudio, [] { return openAudioOutput(44100, [](void*, int16_t*, int) {}, nullptr); });
 }
 
 TEST(HeadlessProcess, ExitProcessEndsWithItsCode) {
