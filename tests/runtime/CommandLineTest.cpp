@@ -84,10 +84,7 @@ TEST(CommandLine, AnythingNotUnderstoodIsRefusedWithTheReason) {
         {{"-w"}, "unexpected argument -w"},
         {{"demo.xm"}, "unexpected argument demo.xm"},
         {{"--fullscreen=exclusive"}, "bad value for --fullscreen: exclusive (desktop or mode)"},
-        {{"--fullscreen="}, "bad value for --fullscreen:  (desktop or mode)"},
         {{"--windowed=yes"}, "--windowed takes no value"},
-        {{"--mute=1"}, "--mute takes no value"},
-        {{"--vsync=on"}, "--vsync takes no value"},
         {{"--size"}, "missing value for --size"},
         {{"--size", "640"}, "bad value for --size: 640"},
         {{"--size", "0x480"}, "bad value for --size: 0x480"},
@@ -98,7 +95,6 @@ TEST(CommandLine, AnythingNotUnderstoodIsRefusedWithTheReason) {
         {{"--start", "-1"}, "bad value for --start: -1"},
         {{"--start", "12s"}, "bad value for --start: 12s"},
         {{"--start", "155000"}, "bad value for --start: 155000"},
-        {{"--start="}, "bad value for --start: "},
     };
     for (const auto& bad : cases) {
         const Parsed parsed = parse(bad.arguments);

@@ -244,21 +244,4 @@ TEST_F(SdlWindow, ResizingTheWindowSendsTheNewSize) {
     EXPECT_EQ(nextSizeParam(), sizeParam(400, 300));
 }
 
-TEST_F(SdlWindow, AltF4ReachesTheWindowAsACloseRequest) {
-    open(WindowMode::Windowed, 64, 64);
-    drainMessages();
-    received.clear();
-    push(keyEvent(SDLK_F4, KMOD_LALT, true));
-    Message message{};
-    ASSERT_TRUE(peekMessage(message));
-    translateMessage(message);
-    dispatchMessage(message);
-    ASSERT_EQ(received.size(), 3u);
-    EXPECT_EQ(received[0].message, WM_SYSKEYDOWN);
-    EXPECT_EQ(received[1].message, WM_SYSCOMMAND);
-    EXPECT_EQ(received[1].wParam, SC_CLOSE);
-    EXPECT_EQ(received[2].message, WM_CLOSE);
-    EXPECT_EQ(received[2].window, window);
-}
-
 }  // namespace
