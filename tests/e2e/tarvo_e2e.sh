@@ -21,14 +21,6 @@ demo_pid=""
 probe_pid=""
 requests_before=0  # lines in the probe's log before this case's run
 window=""
-failed_cases=()
-
-fail() {
-    echo "FAIL [$case_name]: $*" >&2
-    echo "--- tarvo output (last lines of $work/$case_name.log):" >&2
-    tail -n 20 "$work/$case_name.log" >&2 2>/dev/null
-    return 1
-}
 
 # Sets window to a visible window with the title other than $1 (the one before a rebuild).
 new_window() {
@@ -38,11 +30,6 @@ new_window() {
 }
 
 no_window() { ! new_window ""; }
-
-geometry() {
-    bounded xdotool getwindowgeometry --shell "$window" 2>/dev/null |
-        awk -F= '{ v[$1] = $2 } END { print v["WIDTH"] "x" v["HEIGHT"] "+" v["X"] "+" v["Y"] }'
-}
 
 has_geometry() { [ "$(geometry)" = "$1" ]; }
 
@@ -122,17 +109,6 @@ stop_demo() {
     demo_pid=""
     wait_until 10 no_window ||
         echo "warning: a window titled \"$title\" is still open after its run" >&2
-}
-
-# Waits up to 10 s for the demo to exit, then checks its exit status ($2, 0 by default).
-expect_exit() {
-    local status
-    poll 10 false  # returns once the demo has gone, or after 10 s
-    alive && { fail "still running 10 s after $1"; return 1; }
-    wait "$demo_pid"
-    status=$?
-    demo_pid=""
-    [ "$status" -eq "${2:-0}" ] || fail "exit status $status after $1, not ${2:-0}"
 }
 
 # The pixels of a band of the screen (x 0..599, 16 rows from y $2) in screenshot $1.
@@ -294,16 +270,7 @@ case_without_a_display_one_line_and_exit_1() {
     [[ $out =~ ^tarvo:\ no\ display\ to\ show\ the\ demo\ on\ \(.+\)$ ]] || fail "it said: $out"
 }
 
-run_cases() {
-    for case_name in "$@"; do
-        if "case_$case_name"; then
-            echo "ok   $case_name"
-        else
-            failed_cases+=("$case_name")
-        fi
-        stop_demo
-    done
-}
+end_case() { stop_demo; }
 
 mkdir -p "$work"
 rm -rf "$work"/*.png "$work"/*.log "$work"/*.wm "$work/fake-zenity"

@@ -1,4 +1,35 @@
-# Sourced by the end-to-end scripts that drive a running demo (its pid in demo_pid).
+# Sourced by the end-to-end scripts that drive a running demo (its pid in demo_pid, its output in
+# $work/$case_name.log, its window in window). Each script defines end_case, which cleans up
+# after a case whatever its outcome.
+
+failed_cases=()
+case_count=0
+
+# Says why the case failed, with the end of the demo's output; false.
+fail() {
+    echo "FAIL [$case_name]: $*" >&2
+    echo "--- output (last lines of $work/$case_name.log):" >&2
+    grep -v '^ALSA lib' "$work/$case_name.log" 2>/dev/null | tail -n 20 >&2
+    return 1
+}
+
+# Runs case_NAME for each NAME, noting the ones that fail.
+run_cases() {
+    for case_name in "$@"; do
+        case_count=$((case_count + 1))
+        if "case_$case_name"; then
+            echo "ok   $case_name"
+        else
+            failed_cases+=("$case_name")
+        fi
+        end_case
+    done
+}
+
+geometry() {
+    bounded xdotool getwindowgeometry --shell "$window" 2>/dev/null |
+        awk -F= '{ v[$1] = $2 } END { print v["WIDTH"] "x" v["HEIGHT"] "+" v["X"] "+" v["Y"] }'
+}
 
 # Runs an X client or tool with a time limit (bounded_seconds, 10 by default), so nothing can hang.
 bounded() { timeout -s KILL "${bounded_seconds:-10}" "$@"; }
@@ -28,6 +59,18 @@ poll() {
         sleep 0.1
     done
     return 1
+}
+
+# Waits up to exit_seconds (10 by default) for the demo to exit after $1, then checks its exit
+# status ($2, 0 by default).
+expect_exit() {
+    local status seconds=${exit_seconds:-10}
+    poll "$seconds" false  # returns once the demo has gone, or at the end of the wait
+    alive && { fail "still running $seconds s after $1"; return 1; }
+    wait "$demo_pid"
+    status=$?
+    demo_pid=""
+    [ "$status" -eq "${2:-0}" ] || fail "exit status $status after $1, not ${2:-0}"
 }
 
 # The demo reads keys once a frame, so a press and its release must not arrive within one frame:

@@ -30,17 +30,10 @@ sound_capture=$work/sound.raw
 case_name=""
 demo_pid=""
 window=""
-failed_cases=()
 
-# Wine's tools are slower to answer than X clients.
+# Wine's tools are slower to answer than X clients, and a wine program slower to end.
 bounded_seconds=20
-
-fail() {
-    echo "FAIL [$case_name]: $*" >&2
-    echo "--- wine output (last lines of $work/$case_name.log):" >&2
-    grep -v '^ALSA lib' "$work/$case_name.log" 2>/dev/null | tail -n 20 >&2
-    return 1
-}
+exit_seconds=15
 
 stop_wine() {
     bounded wineserver -k 2>/dev/null
@@ -65,11 +58,6 @@ find_window() {
 }
 
 demo_window() { find_window "^$title\$" "${1:-}"; }
-
-geometry() {
-    bounded xdotool getwindowgeometry --shell "$window" 2>/dev/null |
-        awk -F= '{ v[$1] = $2 } END { print v["WIDTH"] "x" v["HEIGHT"] "+" v["X"] "+" v["Y"] }'
-}
 
 # The keyboard focus follows the pointer: keys go to the window under it.
 point_at_window() {
@@ -130,17 +118,6 @@ start_drawing_demo() {
     poll 20 drawn first-frame || fail "the window shows no drawn frame (tarvo $(alive_word))"
 }
 
-# Waits up to 15 s for the demo to exit, then checks its exit status.
-expect_exit() {
-    local status
-    poll 15 false
-    alive && { fail "still running 15 s after $2"; return 1; }
-    wait "$demo_pid"
-    status=$?
-    demo_pid=""
-    [ "$status" -eq "$1" ] || fail "exit status $status after $2, not $1"
-}
-
 expect_full_screen() {
     local now
     now=$(geometry)
@@ -171,7 +148,7 @@ case_plays_sound() {
     ALSA_CONFIG_PATH=$work/capture-sound.conf start_drawing_demo || return 1
     poll 20 a_second_of_sound
     press Escape
-    expect_exit 0 "Escape while the music plays" || return 1
+    expect_exit "Escape while the music plays" 0 || return 1
     ! grep -q 'no sound device' "$work/$case_name.log" || { fail "the sound device was not used"; return 1; }
     local bytes peak
     bytes=$(captured_bytes)
@@ -210,7 +187,7 @@ case_f11_goes_windowed_and_back() {
 case_escape_exits_0() {
     start_drawing_demo || return 1
     press Escape
-    expect_exit 0 Escape || return 1
+    expect_exit Escape 0 || return 1
     expect_no_box "start and teardown" || return 1
     grep -q 'no sound device, playing silently' "$work/$case_name.log" ||
         fail "no word of the missing sound device"
@@ -233,7 +210,7 @@ case_yes_continues_windowed() {
     point_at_window
     poll 20 drawn windowed || { fail "the windowed demo draws nothing"; return 1; }
     press Escape
-    expect_exit 0 "Escape in the window"
+    expect_exit "Escape in the window" 0
 }
 
 # Told how to start, the demo asks nothing, even where the display mode cannot be had.
@@ -241,7 +218,7 @@ case_windowed_asks_nothing() {
     start_drawing_demo --windowed || return 1
     expect_windowed "with --windowed" "1024x768+0+0" || return 1
     press Escape
-    expect_exit 0 "Escape in the window" || return 1
+    expect_exit "Escape in the window" 0 || return 1
     expect_no_box "--windowed"
 }
 
@@ -252,14 +229,14 @@ case_desktop_full_screen_covers_the_screen() {
     now=$(geometry)
     [ "$now" = 1024x768+0+0 ] || { fail "the window is $now, not 1024x768+0+0"; return 1; }
     press Escape
-    expect_exit 0 "Escape in desktop full screen" || return 1
+    expect_exit "Escape in desktop full screen" 0 || return 1
     expect_no_box "--fullscreen=desktop"
 }
 
 # The same command line as on Linux: a mistake is refused before anything opens.
 case_command_line_mistake_exits_2() {
     start_demo --size 640
-    expect_exit 2 "--size 640" || return 1
+    expect_exit "--size 640" 2 || return 1
     grep -q "^tarvo: bad value for --size: 640" "$work/$case_name.log" || { fail "no word of the bad value"; return 1; }
     ! demo_window || fail "a window opened"
 }
@@ -272,23 +249,13 @@ case_no_closes_with_1() {
     poll 5 traced_box "$closing" || { fail "the second box does not say \"$closing\""; return 1; }
     ! demo_window || { fail "a demo window appeared after No"; return 1; }
     press Return
-    expect_exit 1 "No and OK"
+    expect_exit "No and OK" 1
 }
 
-case_count=0
-
-run_cases() {
-    for case_name in "$@"; do
-        case_count=$((case_count + 1))
-        if "case_$case_name"; then
-            echo "ok   $case_name"
-        else
-            failed_cases+=("$case_name")
-        fi
-        [ -n "$demo_pid" ] && kill -9 "$demo_pid" 2>/dev/null && wait "$demo_pid" 2>/dev/null
-        demo_pid=""
-        stop_wine
-    done
+end_case() {
+    [ -n "$demo_pid" ] && kill -9 "$demo_pid" 2>/dev/null && wait "$demo_pid" 2>/dev/null
+    demo_pid=""
+    stop_wine
 }
 
 # A fresh X server of the given size, with wine stopped before it goes.
@@ -298,6 +265,13 @@ on_screen() {
     start_xvfb "$1" || exit 1
     trap 'stop_wine; stop_xvfb' EXIT
 }
+
+# Wine runs the 32-bit executable as a 32-bit Linux process. A kernel that refuses those (some
+# virtual machines run without 32-bit emulation) can run none of the cases: say so and stop.
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    echo "windows: skipped, this machine does not run 32-bit x86 programs, which wine needs"
+    exit 0
+fi
 
 mkdir -p "$work"
 rm -f "$work"/*.png "$work"/*.log "$sound_capture"
