@@ -97,7 +97,7 @@ web: configure
 	  -DTARVO_ASSET_DIR=$(abspath $(BUILD))/assets -DTARVO_EMBED_RESOURCES=$(abspath $(BUILD))/resources/embed_resources >/dev/null
 	cmake --build $(WEB_BUILD) -j $(JOBS)
 	@mkdir -p dist/web
-	cp $(addprefix $(WEB_BUILD)/platform/web/,index.html tarvo.js tarvo.wasm) dist/web/
+	cp $(addprefix $(WEB_BUILD)/platform/web/,index.html audio-output.js tarvo.js tarvo.wasm) dist/web/
 	cp $(BUILD)/assets/143.ico dist/web/favicon.ico
 
 # Serves the page on http://127.0.0.1:PORT/ for a look in a browser.

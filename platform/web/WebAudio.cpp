@@ -1,6 +1,7 @@
-// Audio output through Web Audio: a script processor node asks for stereo blocks, which the
-// render callback fills as signed 16-bit frames and the page converts to the browser's floats.
-// Everything runs on the page's one thread, between frames.
+// Audio output through Web Audio: the page's audio worklet plays stereo signed 16-bit blocks that
+// the render callback fills on the page's thread, between frames, keeping the worklet's queue
+// `queueAheadMs` ahead of what it plays. The page's clock follows the music as heard
+// (page-sound.js), so the output adds no latency for the timeline to subtract.
 #include <emscripten/emscripten.h>
 
 #include <vector>
@@ -9,14 +10,16 @@
 
 namespace {
 
-// About 46 ms at 44.1 kHz: the smallest block that plays without gaps on a software renderer,
-// where a frame may take that long itself.
-constexpr int framesPerBlock = 2048;
+// Enough for the slow first frames of a run or of a rebuilt window on a software renderer (shaders
+// compiled, textures uploaded) to leave no gap in the music. The page's clock follows what is heard,
+// so the queue's length delays nothing; stopping drops it.
+constexpr int queueAheadMs = 500;
 
 struct AudioOutput {
     bool open = false;
-    bool device = false;  // a Web Audio processor pulls from it
+    bool device = false;  // the page's worklet plays what is queued
     bool started = false;
+    int queueAheadFrames = 0;
     platform::AudioRender render = nullptr;
     void* user = nullptr;
     std::vector<int16_t> block;
@@ -25,23 +28,27 @@ struct AudioOutput {
 AudioOutput output;
 
 // clang-format off
-EM_JS(bool, pageOpenAudio, (int sampleRate, int framesPerBlock), {
-    return TarvoPage.openAudio(sampleRate, framesPerBlock);
-});
-EM_JS(void, pageResumeAudio, (), { TarvoPage.resumeAudio(); });
-EM_JS(int, pageAudioLatencyFrames, (), { return TarvoPage.audioLatencyFrames(); });
+EM_JS(bool, pageOpenAudio, (int sampleRate), { return TarvoSound.open(sampleRate); });
+EM_JS(void, pageStartAudio, (int fromMs), { TarvoSound.start(fromMs); });
+EM_JS(void, pageStopAudio, (), { TarvoSound.stop(); });
+EM_JS(int, pageQueuedAudioFrames, (), { return TarvoSound.queuedFrames(); });
+EM_JS(void, pageQueueAudio, (const int16_t* frames, int frameCount), { TarvoSound.queue(frames, frameCount); });
 // clang-format on
 
 }  // namespace
 
-// The page's audio processor asks for each block here: the rendered frames, or none while the
-// output is stopped (the page plays silence then).
-extern "C" EMSCRIPTEN_KEEPALIVE const int16_t* tarvo_web_render_audio(int frameCount) {
-    if (!output.started || frameCount <= 0) return nullptr;
-    output.block.resize(2 * static_cast<size_t>(frameCount));
-    output.render(output.user, output.block.data(), frameCount);
-    return output.block.data();
+namespace web {
+
+void topUpAudio() {
+    if (!output.started || !output.device) return;
+    const int missing = output.queueAheadFrames - pageQueuedAudioFrames();
+    if (missing <= 0) return;
+    output.block.resize(2 * static_cast<size_t>(missing));
+    output.render(output.user, output.block.data(), missing);
+    pageQueueAudio(output.block.data(), missing);
 }
+
+}  // namespace web
 
 namespace platform {
 
@@ -50,22 +57,30 @@ namespace platform {
 bool openAudioOutput(int sampleRate, AudioRender render, void* user) {
     output.started = false;
     const bool silent = web::pageOptions().deterministic;
-    output.device = !silent && render != nullptr && sampleRate > 0 && pageOpenAudio(sampleRate, framesPerBlock);
+    output.device = !silent && render != nullptr && sampleRate > 0 && pageOpenAudio(sampleRate);
     output.open = render != nullptr && sampleRate > 0 && (silent || output.device);
+    output.queueAheadFrames = sampleRate * queueAheadMs / 1000;
     output.render = render;
     output.user = user;
     return output.open;
 }
 
+// The first block is rendered at the next presented frame, after the music has been told where to
+// play from; until it is heard, the page's clock stands.
 void startAudioOutput() {
     output.started = output.open;
-    if (output.device) pageResumeAudio();
+    if (!output.device) return;
+    pageStartAudio(web::pageOptions().startMs);
+    web::startRunClock();
 }
 
-// The processor calls back only between frames, on this thread: once this returns, no block is
-// rendered until the next start, and the page plays silence.
-void stopAudioOutput() { output.started = false; }
+// Blocks are rendered only between frames, on this thread: once this returns, none is rendered
+// until the next start, and the worklet drops what it holds.
+void stopAudioOutput() {
+    if (output.started && output.device) pageStopAudio();
+    output.started = false;
+}
 
-int audioOutputLatencyFrames() { return output.device ? pageAudioLatencyFrames() : 0; }
+int audioOutputLatencyFrames() { return 0; }
 
 }  // namespace platform

@@ -16,9 +16,11 @@
 //      keys, a quick tap held down for one presented frame at least (WebMessages.cpp, WebKeys.cpp,
 //      InputQueue.cpp)
 //  [x] message boxes in the page, waiting for a button (WebMessages.cpp)
-//  [x] audio output: stereo signed 16-bit pulled through a Web Audio script processor (WebAudio.cpp)
-//  [x] the counter at 1 GHz from the browser's clock, or in deterministic mode (#at=T) a virtual
-//      one that moves by exactly one frame per presented frame, as the headless backend's does
+//  [x] audio output: stereo signed 16-bit rendered between frames, ahead of a Web Audio worklet
+//      that plays it (WebAudio.cpp, page-sound.js, audio-output.js)
+//  [x] the counter at 1 GHz from the page's clock, which follows the music as heard while it plays
+//      and the browser's clock otherwise; in deterministic mode (#at=T) a virtual one that moves
+//      by exactly one frame per presented frame, as the headless backend's does
 //  [x] presenting yields to the browser once per frame: until the next animation frame, or in
 //      deterministic mode at once; the frame at or after T is held there
 //  [x] embedded resources
@@ -66,7 +68,7 @@ OpenWindow theWindow;
 platform::WindowHandle const theHandle = reinterpret_cast<platform::WindowHandle>(&theWindow);
 
 int64_t framesPresented = 0;
-double runStartMs = -1;  // the browser's clock at the run's first presented frame
+double runStartMs = -1;  // the page's clock where the run's timeline starts
 
 bool isOpenDevice(platform::DeviceHandle device) {
     return theWindow.open && reinterpret_cast<platform::WindowHandle>(device) == theHandle;
@@ -118,6 +120,7 @@ EM_JS(void, pagePresented, (double frames, int timelineMs, bool held), {
 EM_ASYNC_JS(void, pageNextFrame, (bool atOnce), { await TarvoPage.nextFrame(atOnce); });
 EM_ASYNC_JS(void, pageWaitForever, (), { await new Promise(() => {}); });
 EM_JS(void, pageExit, (int exitCode), { TarvoPage.exited(exitCode); });
+EM_JS(double, pageClock, (), { return TarvoSound.clockMs(); });
 // clang-format on
 
 }  // namespace
@@ -132,6 +135,10 @@ void beginRun() {
     framesPresented = 0;
     runStartMs = -1;
     input().clear();
+}
+
+void startRunClock() {
+    if (runStartMs < 0) runStartMs = pageClock();
 }
 
 }  // namespace web
@@ -250,13 +257,13 @@ bool deleteGLContext(ContextHandle context) {
 int swapBuffers(DeviceHandle device) {
     if (!isOpenDevice(device)) return 0;
     const web::PageOptions& options = web::pageOptions();
-    const double now = emscripten_get_now();
-    if (runStartMs < 0) runStartMs = now;
+    web::startRunClock();
     const int32_t timelineMs = options.deterministic
                                    ? web::frameTimeMs(framesPresented, options.fps)
-                                   : options.startMs + static_cast<int32_t>(std::lround(now - runStartMs));
+                                   : options.startMs + static_cast<int32_t>(std::lround(pageClock() - runStartMs));
     ++framesPresented;
     web::input().framePresented();
+    web::topUpAudio();
     const bool held = options.deterministic && timelineMs >= options.atMs;
     pagePresented(static_cast<double>(framesPresented), timelineMs, held);
     if (held) pageWaitForever();
@@ -293,7 +300,7 @@ int64_t counterFrequency() { return web::ticksPerSecond; }
 int64_t counterValue() {
     const web::PageOptions& options = web::pageOptions();
     if (options.deterministic) return web::frameTick(framesPresented, options.fps);
-    return static_cast<int64_t>(std::llround(emscripten_get_now() * (web::ticksPerSecond / 1000)));
+    return static_cast<int64_t>(std::llround(pageClock() * (web::ticksPerSecond / 1000)));
 }
 
 ResourceBytes findResource(int id) { return resources::findEmbedded(id); }

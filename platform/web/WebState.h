@@ -19,8 +19,14 @@ platform::WindowHandle openWindowHandle();
 // The procedure of the class the open window was created with.
 platform::WindowProc openWindowProc();
 
-// Starts the count of presented frames and the page's clock anew: a new play of the programme.
+// Starts the count of presented frames and the run's timeline anew: a new play of the programme.
 void beginRun();
+// The run's timeline starts now, unless it has started already: when its music starts, or else
+// at its first presented frame.
+void startRunClock();
+
+// Renders what the page's audio worklet needs to stay ahead; once per presented frame.
+void topUpAudio();
 
 // Listens to the browser's key events from now on (once).
 void listenToKeys();

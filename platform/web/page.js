@@ -1,11 +1,13 @@
-// The page around the demo: the start, question and closing screens, the canvas, full screen, the
-// sound, and window.tarvo, the page's state for people debugging and for tests. The backend calls
-// TarvoPage; everything here runs on the page's one thread.
+// The page around the demo: the start, question and closing screens, the canvas, full screen, and
+// window.tarvo, the page's state for people debugging and for tests (the sound and the page's clock
+// are in page-sound.js). The backend calls TarvoPage; everything here runs on the page's one thread.
 var tarvo = (window.tarvo = {
   phase: "start",
   frames: 0,
   timelineMs: 0,
-  audio: { state: "none", framesRendered: 0 },
+  // What the sound did: see page-sound.js.
+  audio: { state: "none", output: "none", heardMs: null, queuedFrames: 0, gaps: 0, gapFrames: 0, framesRendered: 0,
+           firstHeardAt: null },
   errors: [],
 });
 
@@ -16,9 +18,6 @@ var TarvoPage = (function () {
   const deterministic = /(^#|&)at=\d+(&|$)/.test(location.hash);
   let startClicked = false;
   let whenStarted = null;
-  let audioContext = null;
-  let processor = null;
-  let blockFrames = 0;
 
   function report(text) {
     tarvo.errors.push(String(text));
@@ -101,44 +100,6 @@ var TarvoPage = (function () {
     });
   }
 
-  function openAudio(sampleRate, framesPerBlock) {
-    const AudioContextClass = window.AudioContext || window.webkitAudioContext;
-    if (!AudioContextClass) return false;
-    try {
-      if (!audioContext || audioContext.sampleRate !== sampleRate) {
-        if (audioContext) audioContext.close();
-        audioContext = new AudioContextClass({ sampleRate: sampleRate, latencyHint: "interactive" });
-        tarvo.audio.state = audioContext.state;
-        audioContext.addEventListener("statechange", () => (tarvo.audio.state = audioContext.state));
-      }
-      if (processor) processor.disconnect();
-      processor = audioContext.createScriptProcessor(framesPerBlock, 0, 2);
-      blockFrames = framesPerBlock;
-    } catch (error) {
-      report("no sound: " + error.message);
-      return false;
-    }
-    processor.onaudioprocess = (event) => {
-      const left = event.outputBuffer.getChannelData(0);
-      const right = event.outputBuffer.getChannelData(1);
-      const count = left.length;
-      const pointer = Module._tarvo_web_render_audio(count);
-      if (!pointer) {
-        left.fill(0);
-        right.fill(0);
-        return;
-      }
-      const samples = HEAP16.subarray(pointer >> 1, (pointer >> 1) + 2 * count);
-      for (let i = 0; i < count; ++i) {
-        left[i] = samples[2 * i] / 32768;
-        right[i] = samples[2 * i + 1] / 32768;
-      }
-      tarvo.audio.framesRendered += count;
-    };
-    processor.connect(audioContext.destination);
-    return true;
-  }
-
   byId("start-button").addEventListener("click", () => {
     startClicked = true;
     show("start", false);
@@ -150,7 +111,6 @@ var TarvoPage = (function () {
   return {
     report: report,
     ask: ask,
-    openAudio: openAudio,
     waitForStart: () => {
       if (startClicked) return Promise.resolve();
       show("start", true);
@@ -205,6 +165,7 @@ var TarvoPage = (function () {
     },
     showCursor: (visible) => document.documentElement.classList.toggle("no-cursor", !visible),
     presented: (frames, timelineMs, held) => {
+      TarvoSound.describe();
       tarvo.frames = frames;
       tarvo.timelineMs = timelineMs;
       if (held) tarvo.phase = "held";
@@ -213,12 +174,5 @@ var TarvoPage = (function () {
     // at once, after the browser has had its turn.
     nextFrame: (atOnce) =>
       new Promise((resolve) => (atOnce ? setTimeout(resolve, 0) : requestAnimationFrame(() => resolve()))),
-    resumeAudio: () => audioContext && audioContext.resume().catch((error) => report("no sound: " + error.message)),
-    // The processor's block, and what the context adds before its output is heard.
-    audioLatencyFrames: () => {
-      if (!audioContext) return 0;
-      const seconds = (audioContext.baseLatency || 0) + (audioContext.outputLatency || 0);
-      return blockFrames + Math.round(seconds * audioContext.sampleRate);
-    },
   };
 })();
