@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     headless::onPresent([&](int64_t) {
         const auto wall = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
-        std::printf("%d %.1f\n", demo.timer->elapsedMs() + demo.offsetMs, wall.count());
+        std::printf("%d %.1f\n", demo.timelineMs(), wall.count());
     });
     return demo.run(0);
 }

@@ -30,6 +30,9 @@ public:
     // Starts everything and runs the frame loop from timeline time offsetMs, the music from
     // musicFromMs into it; the process exit code.
     int32_t run(int32_t offsetMs, int32_t musicFromMs = 0);
+    // The timeline time the scenes are drawn at: the clock since the music started, less the time
+    // the output takes before its first sample is heard, from the run's offset on.
+    int32_t timelineMs();
 
     GLWindow* window = nullptr;
     SceneTimeline* timeline = nullptr;
@@ -47,7 +50,6 @@ public:
 private:
     enum class Step { NextIteration, ReturnFailure };
 
-    int32_t timelineMs();
     void initScenes();
     bool renderScenes(int32_t& rows);
     void toggleDebug();

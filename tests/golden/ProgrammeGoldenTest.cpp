@@ -46,7 +46,7 @@ Playback play(int fps, int32_t fromMs, const std::vector<int32_t>& times, bool s
     schedule(demo);
     Playback playback;
     headless::onPresent([&](int64_t) {
-        playback.lastMs = demo.timer->elapsedMs() + demo.offsetMs;
+        playback.lastMs = demo.timelineMs();
         for (int32_t t : times)
             if (t <= playback.lastMs && playback.frames.count(t) == 0) {
                 const FramePresenter& frame = demo.window->frame();

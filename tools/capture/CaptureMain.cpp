@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     Progress progress(stderr, onlyFrames ? std::min(options.times.back(), demo.endMs) : demo.endMs,
                       isatty(fileno(stderr)) != 0);
     headless::onPresent([&](int64_t frame) {
-        const int32_t now = demo.timer->elapsedMs() + demo.offsetMs;
+        const int32_t now = demo.timelineMs();
         if (!recorder.framePresented(frame, now)) platform::postQuitMessage(0);
         progress.update(frame + 1, now);
     });
