@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "tools/capture/OutputFile.h"
+#include "tools/output/OutputFile.h"
 #include "tools/png/PngFile.h"
 
 namespace {
@@ -73,7 +73,7 @@ bool Recorder::open(int sampleRate, std::string& error) {
 }
 
 void Recorder::submit(std::vector<uint8_t> pixels, const std::vector<std::string>& pngPaths) {
-    if (pngPaths.empty() && !video) return;
+    if (pngPaths.empty() && !video) return pool.giveBack(std::move(pixels));
     auto frame = std::make_shared<std::vector<uint8_t>>(std::move(pixels));
     const Clock::time_point posting = Clock::now();
     worker->post([this, frame, pngPaths] {
@@ -95,6 +95,7 @@ void Recorder::submit(std::vector<uint8_t> pixels, const std::vector<std::string
         std::string error;
         if (video && !video->addFrame(frame->data(), error)) fail(error);
         encodeMicros += microsSince(start);
+        pool.giveBack(std::move(*frame));
     });
     waitSeconds += secondsSince(posting);
 }
@@ -113,7 +114,7 @@ bool Recorder::framePresented(int64_t index, int32_t nowMs) {
     // Frames nobody asked for are not read back; the one still in flight is taken at once then.
     const bool wanted = video || !names.empty();
     const Clock::time_point start = Clock::now();
-    std::vector<uint8_t> previous;
+    std::vector<uint8_t> previous = pool.take();
     const bool hadPrevious = wanted ? readback->read(previous) : readback->finish(previous);
     readbackSeconds += secondsSince(start);
     if (hadPrevious) submit(std::move(previous), inFlight);

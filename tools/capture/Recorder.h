@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tools/capture/CaptureOptions.h"
+#include "tools/capture/FramePool.h"
 #include "tools/capture/FrameReadback.h"
 #include "tools/capture/WavFile.h"
 #include "tools/capture/Worker.h"
@@ -44,6 +45,7 @@ private:
     const CaptureOptions& options;
     std::unique_ptr<Worker> worker;
     std::unique_ptr<FrameReadback> readback;
+    FramePool pool;
     std::unique_ptr<VideoEncoder> video;
     std::unique_ptr<WavFile> wav;
     std::vector<std::string> inFlight;  // the PNG files of the frame being read back

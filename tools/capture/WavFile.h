@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/capture/OutputFile.h"
+#include "tools/output/OutputFile.h"
 
 class WavFile {
 public:

@@ -14,7 +14,7 @@ extern "C" {
 #include <thread>
 #include <vector>
 
-#include "tools/capture/OutputFile.h"
+#include "tools/output/OutputFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/capture/OutputFile.h"
+#include "tools/output/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
