@@ -14,8 +14,8 @@ namespace {
 void presentFrame() {
     headless::detail::Script& state = script();
     const headless::detail::AudioOutput& audio = state.audio;
-    const int64_t first = headless::frameStart(state.frames, state.frameRate, audio.sampleRate);
-    const int64_t end = headless::frameStart(state.frames + 1, state.frameRate, audio.sampleRate);
+    const int64_t first = emulated::frameStart(state.frames, state.frameRate, audio.sampleRate);
+    const int64_t end = emulated::frameStart(state.frames + 1, state.frameRate, audio.sampleRate);
     const int count = static_cast<int>(end - first);
 
     // A hook gets each frame's samples as they are mixed, so nothing piles up.
@@ -46,7 +46,7 @@ namespace platform {
 
 int64_t counterFrequency() { return script().counterFrequency; }
 
-int64_t counterValue() { return headless::frameStart(script().frames, script().frameRate, script().counterFrequency); }
+int64_t counterValue() { return emulated::frameStart(script().frames, script().frameRate, script().counterFrequency); }
 
 int swapBuffers(DeviceHandle device) {
     if (failing(Step::SwapBuffers) || headless::detail::windowOfDevice(device) == nullptr) return 0;

@@ -76,7 +76,7 @@ void postQuitMessage(int exitCode) {
 
 intptr_t defaultWindowProc(WindowHandle handle, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     const headless::detail::Window* window = findWindow(handle);
-    return portable::defaultWindowProc(window ? window->proc : nullptr, handle, message, wParam, lParam);
+    return emulated::defaultWindowProc(window ? window->proc : nullptr, handle, message, wParam, lParam);
 }
 
 void exitProcess(int exitCode) {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/headless/FrameClock.h"
+#include "platform/emulated/FrameClock.h"
 #include "platform/headless/HeadlessControl.h"
-#include "platform/portable/PortableWindowing.h"
+#include "platform/emulated/Windowing.h"
 
 namespace fixedgl {
 struct State;
@@ -72,8 +72,8 @@ struct Script {
     std::deque<int> answers;
     std::map<int, std::vector<uint8_t>> resources;
     std::multimap<int64_t, ScriptedEvent> events;  // by frame, then in the order scripted
-    portable::MessageQueue posted;
-    FrameRate frameRate{60, 1};
+    emulated::MessageQueue posted;
+    emulated::FrameRate frameRate{60, 1};
     int64_t counterFrequency = 1000000000;
     int64_t frames = 0;
     AudioOutput audio;
@@ -85,7 +85,7 @@ struct Script {
 
 // What stays open across reset().
 struct Objects {
-    portable::WindowClass windowClass;
+    emulated::WindowClass windowClass;
     std::vector<std::unique_ptr<Window>> windows;  // oldest first
     std::vector<std::unique_ptr<Context>> contexts;
     Window* currentWindow = nullptr;  // whose device is current with currentContext

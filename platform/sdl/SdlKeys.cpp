@@ -1,7 +1,6 @@
 #include "platform/sdl/SdlKeys.h"
 
 #include "platform/WindowMessages.h"
-#include "platform/portable/PortableWindowing.h"
 
 namespace sdl {
 
@@ -30,14 +29,6 @@ int virtualKeyOf(SDL_Keycode key) {
     case SDLK_RALT: return VK_MENU;
     default: return 0;
     }
-}
-
-bool translateKey(SDL_Keycode key, uint16_t modifiers, bool pressed, KeyMessage& out) {
-    const int virtualKey = virtualKeyOf(key);
-    if (virtualKey == 0) return false;
-    out.message = portable::keyMessage(virtualKey, (modifiers & KMOD_ALT) != 0, pressed);
-    out.virtualKey = virtualKey;
-    return true;
 }
 
 }  // namespace sdl

@@ -1,13 +1,12 @@
-// The thread's message queue on SDL: messages posted by the program come first, then SDL's
-// events as the window messages they stand for.
+// SDL's events as the window messages they stand for, after those the program posted
+// (emulated/OneWindow.cpp).
 #include "platform/WindowMessages.h"
-#include "platform/portable/PortableWindowing.h"
+#include "platform/emulated/OneWindow.h"
+#include "platform/emulated/Windowing.h"
 #include "platform/sdl/SdlKeys.h"
 #include "platform/sdl/SdlState.h"
 
 namespace {
-
-portable::MessageQueue postedMessages;
 
 // The open window, when the event concerns it. Key events name no window (0) while no window
 // has the keyboard focus, which happens under X servers without a window manager.
@@ -33,11 +32,8 @@ bool windowMessageFor(const SDL_WindowEvent& event, platform::Message& out) {
 
 bool keyMessageFor(const SDL_KeyboardEvent& event, platform::Message& out) {
     SDL_Window* window = eventWindow(event.windowID);
-    sdl::KeyMessage key;
-    if (window == nullptr || !sdl::translateKey(event.keysym.sym, event.keysym.mod, event.type == SDL_KEYDOWN, key))
-        return false;
-    out = {sdl::handleOf(window), key.message, static_cast<uintptr_t>(key.virtualKey), 0};
-    return true;
+    return window != nullptr && emulated::keyMessage(sdl::handleOf(window), sdl::virtualKeyOf(event.keysym.sym),
+                                                     (event.keysym.mod & KMOD_ALT) != 0, event.type == SDL_KEYDOWN, out);
 }
 
 // The window message an SDL event stands for; false for events that stand for none.
@@ -58,10 +54,9 @@ bool messageFor(const SDL_Event& event, platform::Message& out) {
 
 }  // namespace
 
-namespace platform {
+namespace emulated {
 
-bool peekMessage(Message& message) {
-    if (postedMessages.take(message)) return true;
+bool takeBackendMessage(platform::Message& message) {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) return false;
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0)
@@ -69,20 +64,4 @@ bool peekMessage(Message& message) {
     return false;
 }
 
-// Character messages are not needed: the window procedure works with key codes alone.
-void translateMessage(const Message& message) { (void)message; }
-
-intptr_t dispatchMessage(const Message& message) {
-    const sdl::OpenWindow& open = sdl::openWindow();
-    if (sdl::windowOf(message.window) == nullptr) return 0;
-    return open.proc(message.window, message.message, message.wParam, message.lParam);
-}
-
-void postQuitMessage(int exitCode) { postedMessages.postQuit(exitCode); }
-
-intptr_t defaultWindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    const WindowProc proc = sdl::windowOf(window) != nullptr ? sdl::openWindow().proc : nullptr;
-    return portable::defaultWindowProc(proc, window, message, wParam, lParam);
-}
-
-}  // namespace platform
+}  // namespace emulated

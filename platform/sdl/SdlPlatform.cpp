@@ -1,7 +1,8 @@
 // The sdl backend: the platform contract on SDL2, for Linux desktops (tested on X11 under Xvfb).
 //
 // Implements:
-//  [x] window class and one window at a time, created hidden; WM_SIZE with the window's size
+//  [x] window class and one window at a time, created hidden (its handles, device context, pixel
+//      format and message queue as every one-window backend has them: emulated/OneWindow.cpp); WM_SIZE with the window's size
 //      (the size asked, for desktop full screen) is sent to the class's procedure while the window
 //      is created, and on every size change; frames are scaled to the drawable, which on a
 //      high-density display has more pixels than the window
@@ -23,16 +24,15 @@
 #include <cstdlib>
 
 #include "platform/WindowMessages.h"
-#include "platform/portable/PortableWindowing.h"
+#include "platform/emulated/OneWindow.h"
+#include "platform/emulated/Windowing.h"
 #include "platform/sdl/SdlIcon.h"
 #include "platform/sdl/SdlState.h"
 #include "resources/EmbeddedResources.h"
 
 namespace {
 
-constexpr int theOnlyPixelFormat = 1;
-
-portable::WindowClass windowClass;
+emulated::WindowClass windowClass;
 int classIconId = 0;  // the resource of the class's icon
 sdl::OpenWindow theWindow;
 
@@ -86,13 +86,12 @@ bool ensureVideo() {
 }
 
 platform::WindowHandle handleOf(SDL_Window* window) {
-    return window != nullptr && window == theWindow.window ? reinterpret_cast<platform::WindowHandle>(window)
-                                                           : nullptr;
+    const auto handle = reinterpret_cast<platform::WindowHandle>(window);
+    return emulated::isOpenWindow(handle) ? handle : nullptr;
 }
 
 SDL_Window* windowOf(platform::WindowHandle window) {
-    SDL_Window* sdlWindow = reinterpret_cast<SDL_Window*>(window);
-    return sdlWindow != nullptr && sdlWindow == theWindow.window ? sdlWindow : nullptr;
+    return emulated::isOpenWindow(window) ? theWindow.window : nullptr;
 }
 
 intptr_t clientSizeParam(const OpenWindow& open) {
@@ -149,12 +148,6 @@ void showCursor(bool visible) {
 
 // --- window, device context, pixel format, GL context --------------------------------------
 
-// SDL sizes are client sizes; a window manager adds whatever frame it draws.
-Rect adjustWindowRect(Rect client, WindowMode mode) {
-    (void)mode;
-    return client;
-}
-
 WindowHandle createWindow(const char* className, const char* title, WindowMode mode, int x, int y,
                           int width, int height) {
     const WindowProc proc = windowClass.procFor(className);
@@ -177,8 +170,9 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
         return nullptr;
     }
     sdl::setWindowIcon(window, classIconId);
-    theWindow = {window, proc, desktop, width, height};
-    const WindowHandle handle = sdl::handleOf(window);
+    theWindow = {window, desktop, width, height};
+    const auto handle = reinterpret_cast<WindowHandle>(window);
+    emulated::windowOpened(handle, proc);
     proc(handle, WM_SIZE, 0, sdl::clientSizeParam(theWindow));
     return handle;
 }
@@ -187,6 +181,7 @@ bool destroyWindow(WindowHandle window) {
     SDL_Window* sdlWindow = sdl::windowOf(window);
     if (sdlWindow == nullptr) return false;
     SDL_DestroyWindow(sdlWindow);
+    emulated::windowClosed();
     theWindow = {};
     return true;
 }
@@ -196,25 +191,6 @@ void showWindow(WindowHandle window) {
     if (sdlWindow == nullptr) return;
     SDL_ShowWindow(sdlWindow);
     SDL_RaiseWindow(sdlWindow);
-}
-
-DeviceHandle getDeviceContext(WindowHandle window) {
-    return sdl::windowOf(window) != nullptr ? reinterpret_cast<DeviceHandle>(window) : nullptr;
-}
-
-bool releaseDeviceContext(WindowHandle window, DeviceHandle device) {
-    return sdl::windowOf(window) != nullptr && getDeviceContext(window) == device;
-}
-
-int choosePixelFormat(DeviceHandle device, const PixelFormat& format) {
-    const bool doubleBufferedRgba = (format.flags & platform::PFD_DOUBLEBUFFER) != 0 &&
-                                    format.pixelType == platform::PFD_TYPE_RGBA;
-    return windowOfDevice(device) != nullptr && doubleBufferedRgba ? theOnlyPixelFormat : 0;
-}
-
-bool setPixelFormat(DeviceHandle device, int index, const PixelFormat& format) {
-    (void)format;
-    return windowOfDevice(device) != nullptr && index == theOnlyPixelFormat;
 }
 
 ContextHandle createGLContext(DeviceHandle device) {
@@ -244,11 +220,6 @@ int swapBuffers(DeviceHandle device) {
     if (window == nullptr) return 0;
     SDL_GL_SwapWindow(window);
     return 1;
-}
-
-uint32_t windowFramebuffer(DeviceHandle device) {
-    (void)device;
-    return 0;
 }
 
 void drawableSize(DeviceHandle device, int& width, int& height) {

@@ -6,10 +6,9 @@
 
 namespace sdl {
 
-// The one window that exists at a time, with the procedure of the class it was created with.
+// The one window that exists at a time.
 struct OpenWindow {
     SDL_Window* window = nullptr;
-    platform::WindowProc proc = nullptr;
     // A desktop full-screen window tells the engine the client size it asked for, whatever the
     // desktop's size: the frame is rendered at that size and scaled into the window.
     bool desktopFullScreen = false;

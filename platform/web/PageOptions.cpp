@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "platform/headless/FrameClock.h"
+#include "platform/emulated/FrameClock.h"
 
 namespace web {
 
@@ -52,7 +52,7 @@ PageOptions parsePageOptions(const std::string& fragment, std::string& problem) 
     return options;
 }
 
-int64_t frameTick(int64_t frame, int32_t fps) { return headless::frameStart(frame, {fps, 1}, ticksPerSecond); }
+int64_t frameTick(int64_t frame, int32_t fps) { return emulated::frameStart(frame, {fps, 1}, ticksPerSecond); }
 
 int32_t frameTimeMs(int64_t frame, int32_t fps) {
     constexpr int64_t ticksPerMs = ticksPerSecond / 1000;

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/WindowMessages.h"
-#include "platform/portable/PortableWindowing.h"
 
 namespace web {
 
@@ -45,13 +44,6 @@ int virtualKeyOf(const char* code) {
     for (const NamedKey& key : namedKeys)
         if (std::strcmp(code, key.code) == 0) return key.virtualKey;
     return 0;
-}
-
-bool translateKey(const char* code, bool altHeld, bool pressed, KeyMessage& out) {
-    const int virtualKey = virtualKeyOf(code);
-    if (virtualKey == 0) return false;
-    out = {portable::keyMessage(virtualKey, altHeld, pressed), virtualKey};
-    return true;
 }
 
 }  // namespace web

@@ -1,18 +1,18 @@
-// The thread's message queue in the page: messages posted by the program come first, then the
-// browser's key events as the window messages they stand for; and the page's message boxes.
+// The browser's key events as the window messages they stand for, after those the program posted
+// (emulated/OneWindow.cpp); and the page's message boxes.
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
 #include <string>
 
 #include "platform/WindowMessages.h"
-#include "platform/portable/PortableWindowing.h"
+#include "platform/emulated/OneWindow.h"
+#include "platform/emulated/Windowing.h"
 #include "platform/web/WebKeys.h"
 #include "platform/web/WebState.h"
 
 namespace {
 
-portable::MessageQueue postedMessages;
 web::InputQueue inputMessages;
 
 // clang-format off
@@ -27,11 +27,13 @@ EM_ASYNC_JS(int, pageAsk, (const char* caption, const char* text, bool yesNo, bo
 // A key of the page while a window is open: its message, and the browser's own use of it
 // (F11's full screen, F12's tools) withheld. Other keys keep doing what the browser does with them.
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
-    const platform::WindowHandle window = web::openWindowHandle();
-    web::KeyMessage key;
+    const platform::WindowHandle window = emulated::openWindow();
+    platform::Message message;
     const bool pressed = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
-    if (window == nullptr || !web::translateKey(event->code, event->altKey != 0, pressed, key)) return EM_FALSE;
-    inputMessages.post({window, key.message, static_cast<uintptr_t>(key.virtualKey), 0});
+    if (window == nullptr ||
+        !emulated::keyMessage(window, web::virtualKeyOf(event->code), event->altKey != 0, pressed, message))
+        return EM_FALSE;
+    inputMessages.post(message);
     return EM_TRUE;
 }
 
@@ -67,27 +69,13 @@ int askInPage(const char* caption, const char* text, bool yesNo, bool fullScreen
 
 }  // namespace web
 
+namespace emulated {
+
+bool takeBackendMessage(platform::Message& message) { return inputMessages.take(message); }
+
+}  // namespace emulated
+
 namespace platform {
-
-bool peekMessage(Message& message) {
-    if (postedMessages.take(message)) return true;
-    return inputMessages.take(message);
-}
-
-// Character messages are not needed: the window procedure works with key codes alone.
-void translateMessage(const Message& message) { (void)message; }
-
-intptr_t dispatchMessage(const Message& message) {
-    if (message.window == nullptr || message.window != web::openWindowHandle()) return 0;
-    return web::openWindowProc()(message.window, message.message, message.wParam, message.lParam);
-}
-
-void postQuitMessage(int exitCode) { postedMessages.postQuit(exitCode); }
-
-intptr_t defaultWindowProc(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    const WindowProc proc = window != nullptr && window == web::openWindowHandle() ? web::openWindowProc() : nullptr;
-    return portable::defaultWindowProc(proc, window, message, wParam, lParam);
-}
 
 // Every answer comes from a button: the page's box has no way to close it otherwise.
 int messageBox(const char* text, const char* caption, uint32_t style) {

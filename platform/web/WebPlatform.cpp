@@ -1,7 +1,9 @@
 // The web backend: the platform contract on Emscripten's html5.h and WebGL 2, in a browser page.
 //
 // Implements:
-//  [x] window class and one window at a time: each window is a new canvas element (id "canvas")
+//  [x] window class and one window at a time (its handles, device context, pixel format and message
+//      queue as every one-window backend has them: emulated/OneWindow.cpp): each window is a new
+//      canvas element (id "canvas")
 //      of the asked size, so a rebuilt window gets a fresh WebGL context; WM_SIZE with that size
 //      is sent to the class's procedure while the window is created
 //  [x] full screen as the browser's full screen over the whole page, the picture scaled by the page
@@ -37,13 +39,12 @@
 
 #include "platform/WindowMessages.h"
 #include "platform/fixedgl/FixedGLContext.h"
-#include "platform/portable/PortableWindowing.h"
+#include "platform/emulated/OneWindow.h"
+#include "platform/emulated/Windowing.h"
 #include "platform/web/WebState.h"
 #include "resources/EmbeddedResources.h"
 
 namespace {
-
-constexpr int theOnlyPixelFormat = 1;
 
 // A WebGL context and the fixed-function state that goes with it.
 struct WebContext {
@@ -52,8 +53,6 @@ struct WebContext {
 };
 
 struct OpenWindow {
-    bool open = false;
-    platform::WindowProc proc = nullptr;
     int width = 0;
     int height = 0;
     // The canvas's context until createGLContext hands it out: made with the window, because the
@@ -62,17 +61,13 @@ struct OpenWindow {
     WebContext* unclaimedContext = nullptr;
 };
 
-portable::WindowClass windowClass;
+emulated::WindowClass windowClass;
 OpenWindow theWindow;
 // Any non-null value stands for the one window; the device handle is the window handle.
 platform::WindowHandle const theHandle = reinterpret_cast<platform::WindowHandle>(&theWindow);
 
 int64_t framesPresented = 0;
 double runStartMs = -1;  // the page's clock where the run's timeline starts
-
-bool isOpenDevice(platform::DeviceHandle device) {
-    return theWindow.open && reinterpret_cast<platform::WindowHandle>(device) == theHandle;
-}
 
 WebContext* createContext() {
     EmscriptenWebGLContextAttributes attributes;
@@ -127,10 +122,6 @@ EM_JS(double, pageClock, (), { return TarvoSound.clockMs(); });
 
 namespace web {
 
-platform::WindowHandle openWindowHandle() { return theWindow.open ? theHandle : nullptr; }
-
-platform::WindowProc openWindowProc() { return theWindow.proc; }
-
 void beginRun() {
     framesPresented = 0;
     runStartMs = -1;
@@ -177,17 +168,12 @@ void showCursor(bool visible) { pageShowCursor(visible); }
 
 // --- window, device context, pixel format, GL context --------------------------------------
 
-Rect adjustWindowRect(Rect client, WindowMode mode) {
-    (void)mode;
-    return client;
-}
-
 WindowHandle createWindow(const char* className, const char* title, WindowMode mode, int x, int y,
                           int width, int height) {
     (void)x;
     (void)y;
     const WindowProc proc = windowClass.procFor(className);
-    if (proc == nullptr || theWindow.open || width <= 0 || height <= 0) return nullptr;
+    if (proc == nullptr || emulated::openWindow() != nullptr || width <= 0 || height <= 0) return nullptr;
     emscripten_set_window_title(title);
     pageCreateCanvas(width, height, mode == WindowMode::FullScreen);
     WebContext* context = createContext();
@@ -198,18 +184,20 @@ WindowHandle createWindow(const char* className, const char* title, WindowMode m
         return nullptr;
     }
     web::listenToKeys();
-    theWindow = {true, proc, width, height, context};
+    theWindow = {width, height, context};
+    emulated::windowOpened(theHandle, proc);
     proc(theHandle, WM_SIZE, 0, sizeParam(width, height));
     return theHandle;
 }
 
 bool destroyWindow(WindowHandle window) {
-    if (!theWindow.open || window != theHandle) return false;
+    if (!emulated::isOpenWindow(window)) return false;
     if (theWindow.unclaimedContext != nullptr) {
         makeContextCurrent(nullptr);
         deleteContext(theWindow.unclaimedContext);
     }
     pageRemoveCanvas();
+    emulated::windowClosed();
     theWindow = {};
     web::input().clear();
     return true;
@@ -218,34 +206,16 @@ bool destroyWindow(WindowHandle window) {
 // The canvas is on the page from its creation; keys come from the whole page.
 void showWindow(WindowHandle window) { (void)window; }
 
-DeviceHandle getDeviceContext(WindowHandle window) {
-    return theWindow.open && window == theHandle ? reinterpret_cast<DeviceHandle>(window) : nullptr;
-}
-
-bool releaseDeviceContext(WindowHandle window, DeviceHandle device) {
-    return theWindow.open && window == theHandle && getDeviceContext(window) == device;
-}
-
-int choosePixelFormat(DeviceHandle device, const PixelFormat& format) {
-    const bool doubleBufferedRgba = (format.flags & PFD_DOUBLEBUFFER) != 0 && format.pixelType == PFD_TYPE_RGBA;
-    return isOpenDevice(device) && doubleBufferedRgba ? theOnlyPixelFormat : 0;
-}
-
-bool setPixelFormat(DeviceHandle device, int index, const PixelFormat& format) {
-    (void)format;
-    return isOpenDevice(device) && index == theOnlyPixelFormat;
-}
-
 // A canvas has one WebGL context: the one made with the window, handed out once.
 ContextHandle createGLContext(DeviceHandle device) {
-    if (!isOpenDevice(device)) return nullptr;
+    if (!emulated::isOpenDevice(device)) return nullptr;
     WebContext* context = theWindow.unclaimedContext;
     theWindow.unclaimedContext = nullptr;
     return reinterpret_cast<ContextHandle>(context);
 }
 
 bool makeCurrent(DeviceHandle device, ContextHandle context) {
-    if (context != nullptr && !isOpenDevice(device)) return false;
+    if (context != nullptr && !emulated::isOpenDevice(device)) return false;
     return makeContextCurrent(reinterpret_cast<const WebContext*>(context));
 }
 
@@ -255,7 +225,7 @@ bool deleteGLContext(ContextHandle context) {
 
 // The browser shows what was drawn once control goes back to it: here, once per frame.
 int swapBuffers(DeviceHandle device) {
-    if (!isOpenDevice(device)) return 0;
+    if (!emulated::isOpenDevice(device)) return 0;
     const web::PageOptions& options = web::pageOptions();
     web::startRunClock();
     const int32_t timelineMs = options.deterministic
@@ -271,14 +241,9 @@ int swapBuffers(DeviceHandle device) {
     return 1;
 }
 
-uint32_t windowFramebuffer(DeviceHandle device) {
-    (void)device;
-    return 0;
-}
-
 // The canvas keeps the asked size in pixels; the page scales it for full screen.
 void drawableSize(DeviceHandle device, int& width, int& height) {
-    if (!isOpenDevice(device)) return;
+    if (!emulated::isOpenDevice(device)) return;
     width = theWindow.width;
     height = theWindow.height;
 }

@@ -14,10 +14,6 @@ const PageOptions& pageOptions();
 
 InputQueue& input();
 
-// The handle of the window now open; none when no window is open.
-platform::WindowHandle openWindowHandle();
-// The procedure of the class the open window was created with.
-platform::WindowProc openWindowProc();
 
 // Starts the count of presented frames and the run's timeline anew: a new play of the programme.
 void beginRun();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/headless/FrameClock.h"
+#include "platform/emulated/FrameClock.h"
 #include "platform/headless/HeadlessControl.h"
 
 namespace {
@@ -13,12 +13,12 @@ namespace {
 constexpr int64_t gigahertz = 1000000000;
 
 TEST(FrameClock, RoundsDownAndStaysExactAfterHundredsOfHours) {
-    const headless::FrameRate ntsc{60000, 1001};
-    EXPECT_EQ(headless::frameStart(1, {60, 1}, gigahertz), 16666666);
-    EXPECT_EQ(headless::frameStart(1, ntsc, gigahertz), 16683333);
+    const emulated::FrameRate ntsc{60000, 1001};
+    EXPECT_EQ(emulated::frameStart(1, {60, 1}, gigahertz), 16666666);
+    EXPECT_EQ(emulated::frameStart(1, ntsc, gigahertz), 16683333);
     // 60 million frames last 1001000 s; frames x 1001 x 1e9 needs 66 bits.
-    EXPECT_EQ(headless::frameStart(60000000, ntsc, gigahertz), 1001000 * gigahertz);
-    EXPECT_EQ(headless::frameStart(60000001, ntsc, gigahertz), 1001000 * gigahertz + 16683333);
+    EXPECT_EQ(emulated::frameStart(60000000, ntsc, gigahertz), 1001000 * gigahertz);
+    EXPECT_EQ(emulated::frameStart(60000001, ntsc, gigahertz), 1001000 * gigahertz + 16683333);
 }
 
 TEST(VirtualClock, EachFrameTakesItsOwnSamplesAndTheyAddUpExactly) {

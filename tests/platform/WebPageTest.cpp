@@ -41,22 +41,6 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"Keya", 0}, KeyCase{"Digit10", 0}, KeyCase{"Numpad5", 0}, KeyCase{"", 0},
                       KeyCase{nullptr, 0}));
 
-TEST(WebKeys, AltAndF10AreSystemKeysAsOnWindows) {
-    web::KeyMessage key{};
-    ASSERT_TRUE(web::translateKey("Escape", false, true, key));
-    EXPECT_EQ(key.message, WM_KEYDOWN);
-    EXPECT_EQ(key.virtualKey, VK_ESCAPE);
-    ASSERT_TRUE(web::translateKey("Escape", false, false, key));
-    EXPECT_EQ(key.message, WM_KEYUP);
-    ASSERT_TRUE(web::translateKey("F4", true, true, key));  // Alt+F4, which closes the window
-    EXPECT_EQ(key.message, WM_SYSKEYDOWN);
-    ASSERT_TRUE(web::translateKey("F10", false, false, key));
-    EXPECT_EQ(key.message, WM_SYSKEYUP);
-    ASSERT_TRUE(web::translateKey("AltRight", false, true, key));
-    EXPECT_EQ(key.message, WM_SYSKEYDOWN);
-    EXPECT_FALSE(web::translateKey("MetaLeft", false, true, key));
-}
-
 struct OptionsCase {
     const char* fragment;
     bool deterministic;

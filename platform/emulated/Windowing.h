@@ -1,5 +1,5 @@
 #pragma once
-// Pieces of Win32's windowing that the backends without Win32 (sdl, headless) rebuild the same
+// Pieces of Win32's windowing that the backends without Win32 (sdl, web, headless) rebuild the same
 // way: the registered class with its window procedure, the thread's posted-message queue and
 // the part of default window processing the demo relies on (Alt+F4 becomes a close request).
 #include <deque>
@@ -7,7 +7,7 @@
 
 #include "platform/Platform.h"
 
-namespace portable {
+namespace emulated {
 
 class WindowClass {
 public:
@@ -32,12 +32,13 @@ private:
     std::deque<platform::Message> messages_;
 };
 
-// The key message Windows sends for a key going down or up: keys pressed with Alt held, Alt
+// The message Windows sends the window for a key going down or up: keys pressed with Alt held, Alt
 // itself and F10 are system keys (WM_SYSKEYDOWN, WM_SYSKEYUP), the rest WM_KEYDOWN and WM_KEYUP.
-uint32_t keyMessage(int virtualKey, bool altHeld, bool pressed);
+// False for virtual key 0, a key the demo has no code for.
+bool keyMessage(platform::WindowHandle window, int virtualKey, bool altHeld, bool pressed, platform::Message& out);
 
 // Default processing for a window whose procedure is `proc`.
 intptr_t defaultWindowProc(platform::WindowProc proc, platform::WindowHandle window, uint32_t message,
                            uintptr_t wParam, intptr_t lParam);
 
-}  // namespace portable
+}  // namespace emulated

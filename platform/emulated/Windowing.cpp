@@ -1,8 +1,8 @@
-#include "platform/portable/PortableWindowing.h"
+#include "platform/emulated/Windowing.h"
 
 #include "platform/WindowMessages.h"
 
-namespace portable {
+namespace emulated {
 
 bool WindowClass::registerClass(const char* name, platform::WindowProc proc) {
     if (proc_ != nullptr || name == nullptr || proc == nullptr) return false;
@@ -37,10 +37,13 @@ bool MessageQueue::take(platform::Message& message) {
 
 void MessageQueue::clear() { messages_.clear(); }
 
-uint32_t keyMessage(int virtualKey, bool altHeld, bool pressed) {
+bool keyMessage(platform::WindowHandle window, int virtualKey, bool altHeld, bool pressed, platform::Message& out) {
     using namespace platform;
-    if (altHeld || virtualKey == VK_MENU || virtualKey == VK_F10) return pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
-    return pressed ? WM_KEYDOWN : WM_KEYUP;
+    if (virtualKey == 0) return false;
+    const bool system = altHeld || virtualKey == VK_MENU || virtualKey == VK_F10;
+    const uint32_t message = system ? (pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (pressed ? WM_KEYDOWN : WM_KEYUP);
+    out = {window, message, static_cast<uintptr_t>(virtualKey), 0};
+    return true;
 }
 
 intptr_t defaultWindowProc(platform::WindowProc proc, platform::WindowHandle window, uint32_t message,
@@ -54,4 +57,4 @@ intptr_t defaultWindowProc(platform::WindowProc proc, platform::WindowHandle win
     return 0;
 }
 
-}  // namespace portable
+}  // namespace emulated

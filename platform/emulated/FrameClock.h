@@ -5,7 +5,7 @@
 // and the spans of consecutive frames add up exactly to the whole.
 #include <cstdint>
 
-namespace headless {
+namespace emulated {
 
 struct FrameRate {
     int64_t numerator;
@@ -17,4 +17,4 @@ inline int64_t frameStart(int64_t frame, FrameRate rate, int64_t unitsPerSecond)
     return static_cast<int64_t>(scaled / rate.numerator);
 }
 
-}  // namespace headless
+}  // namespace emulated
