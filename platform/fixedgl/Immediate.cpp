@@ -1,5 +1,6 @@
-// glBegin/glEnd: vertices gather with the attributes current for each, and glEnd draws them as
-// the GLES primitive that gives the same picture. Quadrilaterals become two triangles each, split
+// glBegin/glEnd: vertices gather with the attributes current for each, and glEnd hands them to the
+// renderer as the GLES primitive that gives the same picture, a list wherever one gives it, so that
+// consecutive primitives can be drawn together. Quadrilaterals become two triangles each, split
 // along the diagonal that ends at the quad's last vertex, as Mesa's fixed pipeline splits them.
 #include "platform/fixedgl/State.h"
 #include "platform/fixedgl/WideLines.h"
@@ -33,6 +34,31 @@ std::vector<Vertex> quadStripAsTriangles(const std::vector<Vertex>& v) {
     return triangles;
 }
 
+// Triangle i of a fan or polygon is vertices 0, i+1, i+2.
+std::vector<Vertex> fanAsTriangles(const std::vector<Vertex>& v) {
+    std::vector<Vertex> triangles;
+    for (size_t i = 1; i + 1 < v.size(); ++i) addTriangle(triangles, v[0], v[i], v[i + 1]);
+    return triangles;
+}
+
+// Triangle i of a strip is vertices i, i+1, i+2, the first two swapped for odd i to keep the winding.
+std::vector<Vertex> stripAsTriangles(const std::vector<Vertex>& v) {
+    std::vector<Vertex> triangles;
+    for (size_t i = 0; i + 2 < v.size(); ++i) {
+        if (i % 2 == 0)
+            addTriangle(triangles, v[i], v[i + 1], v[i + 2]);
+        else
+            addTriangle(triangles, v[i + 1], v[i], v[i + 2]);
+    }
+    return triangles;
+}
+
+// Drops the vertices of an unfinished last primitive, which would spoil the ones joined after it.
+const std::vector<Vertex>& whole(std::vector<Vertex>& v, size_t perPrimitive) {
+    v.resize(v.size() - v.size() % perPrimitive);
+    return v;
+}
+
 }  // namespace
 
 void emitVertex(State& state, const Vec4& position, const std::array<float, 3>& normal, const Vec4& color,
@@ -53,19 +79,24 @@ void glEnd() {
     State& state = current();
     if (!state.inPrimitive || state.drawsNothing) return;
     state.inPrimitive = false;
+    Renderer& renderer = state.renderer;
+    std::vector<Vertex>& v = state.vertices;
     switch (state.primitive) {
-    case GL_QUADS: state.renderer.draw(state, GL_TRIANGLES, quadsAsTriangles(state.vertices)); break;
-    case GL_QUAD_STRIP: state.renderer.draw(state, GL_TRIANGLES, quadStripAsTriangles(state.vertices)); break;
-    case GL_POLYGON: state.renderer.draw(state, GL_TRIANGLE_FAN, state.vertices); break;
+    case GL_QUADS: renderer.draw(state, GL_TRIANGLES, quadsAsTriangles(v)); break;
+    case GL_QUAD_STRIP: renderer.draw(state, GL_TRIANGLES, quadStripAsTriangles(v)); break;
+    case GL_POLYGON:
+    case GL_TRIANGLE_FAN: renderer.draw(state, GL_TRIANGLES, fanAsTriangles(v)); break;
+    case GL_TRIANGLE_STRIP: renderer.draw(state, GL_TRIANGLES, stripAsTriangles(v)); break;
+    case GL_TRIANGLES: renderer.draw(state, GL_TRIANGLES, whole(v, 3)); break;
     case GL_LINES:
     case GL_LINE_STRIP:
     case GL_LINE_LOOP:
-        if (state.lineWidth > 1) {
-            state.renderer.draw(state, GL_TRIANGLES, wideLinesAsTriangles(state, state.primitive, state.vertices));
-            break;
-        }
-        [[fallthrough]];
-    default: state.renderer.draw(state, state.primitive, state.vertices); break;
+        if (state.lineWidth > 1)
+            renderer.draw(state, GL_TRIANGLES, wideLinesAsTriangles(state, state.primitive, v));
+        else
+            renderer.draw(state, state.primitive, state.primitive == GL_LINES ? whole(v, 2) : v);
+        break;
+    default: renderer.draw(state, GL_POINTS, v); break;
     }
     state.vertices.clear();
 }

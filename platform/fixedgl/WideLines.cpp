@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 
 namespace fixedgl {
@@ -50,7 +51,7 @@ void addSegment(std::vector<Vertex>& out, const Matrix& toClip, const GLint (&vi
 
 std::vector<Vertex> wideLinesAsTriangles(const State& state, GLenum mode, const std::vector<Vertex>& lines) {
     GLint viewport[4] = {0, 0, 1, 1};
-    ::glGetIntegerv(GL_VIEWPORT, viewport);
+    FIXEDGL_GLES(glGetIntegerv)(GL_VIEWPORT, viewport);
     const Matrix toClip = multiply(state.projection.back(), state.modelview.back());
     std::vector<Vertex> triangles;
     const size_t step = mode == GL_LINES ? 2 : 1;
