@@ -1,7 +1,9 @@
 // glBegin/glEnd: vertices gather with the attributes current for each, and glEnd hands them to the
-// renderer as the GLES primitive that gives the same picture, a list wherever one gives it, so that
-// consecutive primitives can be drawn together. Quadrilaterals become two triangles each, split
-// along the diagonal that ends at the quad's last vertex, as Mesa's fixed pipeline splits them.
+// renderer as a list of triangles, lines or points that gives the same picture, so that consecutive
+// primitives can be drawn together. Quadrilaterals become two triangles each, split along the
+// diagonal that ends at the quad's last vertex, as Mesa's fixed pipeline splits them. Strips and
+// loops of lines become separate segments: OpenGL rasterises each segment of a strip as it does a
+// lone one, so no pixel is drawn twice or dropped (the tests compare them with Mesa's strips).
 #include "platform/fixedgl/State.h"
 #include "platform/fixedgl/WideLines.h"
 
@@ -53,6 +55,20 @@ std::vector<Vertex> stripAsTriangles(const std::vector<Vertex>& v) {
     return triangles;
 }
 
+// Segment i of a strip is vertices i, i+1; a loop closes with the last and the first.
+std::vector<Vertex> stripAsLines(const std::vector<Vertex>& v, bool loop) {
+    std::vector<Vertex> lines;
+    for (size_t i = 0; i + 1 < v.size(); ++i) {
+        lines.push_back(v[i]);
+        lines.push_back(v[i + 1]);
+    }
+    if (loop && v.size() > 2) {
+        lines.push_back(v.back());
+        lines.push_back(v.front());
+    }
+    return lines;
+}
+
 // Drops the vertices of an unfinished last primitive, which would spoil the ones joined after it.
 const std::vector<Vertex>& whole(std::vector<Vertex>& v, size_t perPrimitive) {
     v.resize(v.size() - v.size() % perPrimitive);
@@ -94,7 +110,8 @@ void glEnd() {
         if (state.lineWidth > 1)
             renderer.draw(state, GL_TRIANGLES, wideLinesAsTriangles(state, state.primitive, v));
         else
-            renderer.draw(state, state.primitive, state.primitive == GL_LINES ? whole(v, 2) : v);
+            renderer.draw(state, GL_LINES,
+                          state.primitive == GL_LINES ? whole(v, 2) : stripAsLines(v, state.primitive == GL_LINE_LOOP));
         break;
     default: renderer.draw(state, GL_POINTS, v); break;
     }

@@ -1,6 +1,7 @@
 // The calls GLES has with OpenGL 1.1's meaning, made through the layer so that the batch is drawn
 // first wherever the call changes how it would draw or reads or covers what it drew. The blend
-// function and the depth test's are remembered: setting them again changes nothing and keeps the batch.
+// function, the depth test's and the viewport are remembered: setting the first two again changes
+// nothing and keeps the batch, and wide lines need the viewport without asking GLES.
 #include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 
@@ -38,6 +39,9 @@ void glClear(GLbitfield mask) {
 
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
     flushBatch();
+    State& state = current();
+    state.viewport = {x, y, width, height};
+    state.viewportKnown = true;
     FIXEDGL_GLES(glViewport)(x, y, width, height);
 }
 

@@ -25,8 +25,6 @@ void allocateRing(GLsizei vertices) {
                                GL_STREAM_DRAW);
 }
 
-bool joinable(GLenum mode) { return mode == GL_TRIANGLES || mode == GL_LINES || mode == GL_POINTS; }
-
 // The vertex in eye coordinates: its position by the modelview matrix, its normal by the matrix
 // the shader would have used.
 void toEyeSpace(Vertex& vertex, const UniformBlock& block) {
@@ -67,7 +65,7 @@ bool Renderer::prepare() {
 }
 
 bool Renderer::joins(GLenum mode, const UniformBlock& block) const {
-    return !batch_.empty() && joinable(mode) && mode == batchMode_ && sameButModelview(block, batchUniforms_);
+    return !batch_.empty() && mode == batchMode_ && sameButModelview(block, batchUniforms_);
 }
 
 void Renderer::moveBatchToEyeSpace() {

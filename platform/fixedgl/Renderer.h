@@ -23,9 +23,9 @@ struct Vertex {
 
 class Renderer {
 public:
-    // Draws `vertices` as `mode` with the state's matrices, lights and capabilities, as part of the
-    // batch where it can: GL_TRIANGLES, GL_LINES and GL_POINTS join a batch of the same mode drawn
-    // alike but for the modelview matrix; GL_LINE_STRIP and GL_LINE_LOOP are drawn alone.
+    // Draws `vertices` as `mode` (GL_TRIANGLES, GL_LINES or GL_POINTS) with the state's matrices,
+    // lights and capabilities: they join the batch where it has the same mode and draws alike but
+    // for the modelview matrix, and the batch is drawn first where not.
     void draw(const State& state, GLenum mode, const std::vector<Vertex>& vertices);
     // Draws the batch now.
     void flush();

@@ -116,6 +116,9 @@ struct State {
     GLenum cullFaceMode = GL_BACK;
     GLenum frontFace = GL_CCW;
     PassedState passed;
+    // The viewport as last set through the layer; until then only GLES knows it.
+    std::array<GLint, 4> viewport{0, 0, 1, 1};
+    bool viewportKnown = false;
 
     // The current vertex attributes.
     Vec4 color{1, 1, 1, 1};
