@@ -1,9 +1,9 @@
 // The whole programme on the headless backend, drawn as fast as it can on the virtual clock: the
 // frames drawn per second of wall time in each stretch of the programme and, built on the
-// fixed-function layer, the GLES calls and draws the layer makes per frame (the few calls the
-// engine makes to GLES past the layer, glClearColor, glPixelStorei, glGetIntegerv, are not counted). Built twice: on real
-// OpenGL (tarvo_stretch_rates) and on the layer over OpenGL ES 3 (tarvo_stretch_rates_fixedgl),
-// both on Mesa's llvmpipe, so the figures compare only on one machine.
+// fixed-function layer, the GLES calls and draws the layer makes per frame (not counted: the few
+// calls the engine makes to GLES past the layer, glClearColor, glPixelStorei, glGetIntegerv).
+// Built twice: on real OpenGL (tarvo_stretch_rates) and on the layer over OpenGL ES 3
+// (tarvo_stretch_rates_fixedgl), both on Mesa's llvmpipe, so the figures compare only on one machine.
 // Usage: tarvo_stretch_rates[_fixedgl] [FPS]   (frames per second of programme, 10 unless told)
 #include <chrono>
 #include <cstdio>

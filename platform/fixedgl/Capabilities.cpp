@@ -1,5 +1,6 @@
 // glEnable and the other per-context switches: the fixed-function ones live in the layer's state,
-// the ones GLES shares are passed on and remembered for glPushAttrib.
+// the ones GLES shares are remembered for glPushAttrib and passed on when they change, the batch
+// drawn first.
 #include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 

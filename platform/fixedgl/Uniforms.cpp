@@ -53,8 +53,9 @@ UniformBlock uniformsOf(const State& state, bool texturing) {
     block.projection = state.projection.back();
     if (state.enabled.lighting) {
         block.sceneAmbient = state.lightModelAmbient;
-        setMaterial(block, state.material, colorMaterialCode(state));
-        block.switches = {1, state.enabled.normalize ? 1 : 0, colorMaterialCode(state), packLights(state, block.lights)};
+        const GLint colorMaterial = colorMaterialCode(state);
+        setMaterial(block, state.material, colorMaterial);
+        block.switches = {1, state.enabled.normalize ? 1 : 0, colorMaterial, packLights(state, block.lights)};
         block.values[0] = state.material.shininess;
     }
     const GLint alphaFunction = state.enabled.alphaTest ? static_cast<GLint>(state.alphaFunction - GL_NEVER) : -1;

@@ -72,8 +72,8 @@ TEST(BatchTest, OnlyAChangeOfGlesStateEndsTheBatch) {
 // The lit drawing's 24 primitives of four kinds, each with its own matrix and colour: one draw
 // with GL_NORMALIZE off and one with it on.
 TEST(BatchTest, PrimitivesOfEveryKindJoinOneDraw) {
-    const auto lit = std::find_if(layer::batchDrawings.begin(), layer::batchDrawings.end(),
-                                  [](const Drawing& drawing) { return std::strcmp(drawing.name, "many-matrices-lit") == 0; });
+    const auto isLit = [](const Drawing& drawing) { return std::strcmp(drawing.name, "many-matrices-lit") == 0; };
+    const auto lit = std::find_if(layer::batchDrawings.begin(), layer::batchDrawings.end(), isLit);
     ASSERT_NE(lit, layer::batchDrawings.end());
     EXPECT_EQ(costOf(lit->draw).draws, 2u);
 }
