@@ -119,6 +119,15 @@ test-web: web web-test-packages
 	cmake --build $(BUILD) -j $(JOBS) --target tarvo-capture web_frame_compare
 	timeout 600 node tests/web/web_test.js dist/web $(BUILD)
 
+# The programme's frame rate per stretch natively on real OpenGL and on the fixed-function layer
+# (the engine as the web build makes it, over Mesa's OpenGL ES 3), with the layer's GLES calls and
+# draws per frame: a speed figure, never pass or fail.
+.PHONY: bench-layer
+bench-layer: configure
+	cmake --build $(BUILD) -j $(JOBS) --target tarvo_stretch_rates tarvo_stretch_rates_fixedgl
+	$(BUILD)/bench/tarvo_stretch_rates
+	$(BUILD)/bench/tarvo_stretch_rates_fixedgl
+
 # The page's frame rate per stretch in headless Chromium beside the native engine's, drawing as
 # fast as each can: a speed figure, never pass or fail.
 .PHONY: bench-web

@@ -108,7 +108,10 @@ void FramePresenter::resize(int width, int height) {
     if (api.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) deleteFramebuffer();
 }
 
+// glFlush first: on the fixed-function layer it draws what the layer holds back, which the
+// framebuffer calls, from glProcAddress, pass by.
 int FramePresenter::present() {
+    glFlush();
     if (framebuffer == 0) return platform::swapBuffers(device);
     api.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     api.bindFramebuffer(GL_DRAW_FRAMEBUFFER, platform::windowFramebuffer(device));
@@ -129,6 +132,7 @@ int FramePresenter::present() {
 std::vector<uint8_t> FramePresenter::readPixels() const {
     std::vector<uint8_t> pixels(static_cast<size_t>(frameWidth) * frameHeight * 4);
     if (pixels.empty()) return pixels;
+    glFlush();
     if (framebuffer != 0) api.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, frameWidth, frameHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());

@@ -1,5 +1,7 @@
 // glEnable and the other per-context switches: the fixed-function ones live in the layer's state,
-// the ones GLES shares are passed on and remembered for glPushAttrib.
+// the ones GLES shares are remembered for glPushAttrib and passed on when they change, the batch
+// drawn first.
+#include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 
 namespace fixedgl {
@@ -32,14 +34,18 @@ bool sharedWithGles(GLenum capability) {
 void setCapability(GLenum capability, bool on) {
     if (recordInList([=] { setCapability(capability, on); })) return;
     bool* flag = flagOf(current().enabled, capability);
+    const bool toGles = flag == nullptr || (sharedWithGles(capability) && *flag != on);
     if (flag != nullptr) *flag = on;
-    if (flag == nullptr || sharedWithGles(capability)) (on ? ::glEnable : ::glDisable)(capability);
+    if (!toGles) return;
+    flushBatch();
+    (on ? FIXEDGL_GLES(glEnable) : FIXEDGL_GLES(glDisable))(capability);
 }
 
 void applySharedCapabilities(const Capabilities& enabled) {
-    (enabled.blend ? ::glEnable : ::glDisable)(GL_BLEND);
-    (enabled.depthTest ? ::glEnable : ::glDisable)(GL_DEPTH_TEST);
-    (enabled.cullFace ? ::glEnable : ::glDisable)(GL_CULL_FACE);
+    flushBatch();
+    (enabled.blend ? FIXEDGL_GLES(glEnable) : FIXEDGL_GLES(glDisable))(GL_BLEND);
+    (enabled.depthTest ? FIXEDGL_GLES(glEnable) : FIXEDGL_GLES(glDisable))(GL_DEPTH_TEST);
+    (enabled.cullFace ? FIXEDGL_GLES(glEnable) : FIXEDGL_GLES(glDisable))(GL_CULL_FACE);
 }
 
 }  // namespace
@@ -50,7 +56,7 @@ void glDisable(GLenum capability) { setCapability(capability, false); }
 
 GLboolean glIsEnabled(GLenum capability) {
     const bool* flag = flagOf(current().enabled, capability);
-    if (flag == nullptr) return ::glIsEnabled(capability);
+    if (flag == nullptr) return FIXEDGL_GLES(glIsEnabled)(capability);
     return *flag ? GL_TRUE : GL_FALSE;
 }
 
@@ -104,13 +110,15 @@ void glPopAttrib() {
 }
 
 void glCullFace(GLenum face) {
+    flushBatch();
     current().cullFaceMode = face;
-    ::glCullFace(face);
+    FIXEDGL_GLES(glCullFace)(face);
 }
 
 void glFrontFace(GLenum direction) {
+    flushBatch();
     current().frontFace = direction;
-    ::glFrontFace(direction);
+    FIXEDGL_GLES(glFrontFace)(direction);
 }
 
 // Only smooth shading is drawn; the mode is kept for glPushAttrib.
@@ -121,10 +129,10 @@ void glShadeModel(GLenum mode) {
 
 // GLES always interpolates with perspective correction; its own hints pass on.
 void glHint(GLenum target, GLenum mode) {
-    if (target != GL_PERSPECTIVE_CORRECTION_HINT) ::glHint(target, mode);
+    if (target != GL_PERSPECTIVE_CORRECTION_HINT) FIXEDGL_GLES(glHint)(target, mode);
 }
 
-void glClearDepth(GLclampd depth) { ::glClearDepthf(static_cast<GLfloat>(depth)); }
+void glClearDepth(GLclampd depth) { FIXEDGL_GLES(glClearDepthf)(static_cast<GLfloat>(depth)); }
 
 void glAlphaFunc(GLenum function, GLclampf reference) {
     if (recordInList([=] { glAlphaFunc(function, reference); })) return;

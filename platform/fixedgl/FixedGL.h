@@ -1,7 +1,9 @@
 #pragma once
 // The engine's OpenGL 1.1 and GLU on an OpenGL ES 3 context (WebGL 2 in the browser): every GL name
-// the fixed-function layer handles becomes a call into it; the calls GLES 3 has with the same
-// meaning (glClear, glViewport, glBlendFunc, glBindTexture, glReadPixels ...) stay GLES calls.
+// the fixed-function layer handles becomes a call into it. The calls GLES 3 has with the same
+// meaning go through the layer too where they change how the primitives it holds back would draw,
+// or read or cover what they drew (glClear, glViewport, glBlendFunc, glReadPixels, glFlush ...);
+// the others (glClearColor, glPixelStorei, glGenTextures, glGetIntegerv ...) stay GLES calls.
 #include "platform/fixedgl/FixedGLApi.h"
 
 #define glEnable fixedgl::glEnable
@@ -17,6 +19,16 @@
 #define glCullFace fixedgl::glCullFace
 #define glFrontFace fixedgl::glFrontFace
 #define glGetFloatv fixedgl::glGetFloatv
+#define glBlendFunc fixedgl::glBlendFunc
+#define glDepthFunc fixedgl::glDepthFunc
+#define glDepthMask fixedgl::glDepthMask
+#define glClear fixedgl::glClear
+#define glViewport fixedgl::glViewport
+#define glTexParameteri fixedgl::glTexParameteri
+#define glTexParameterf fixedgl::glTexParameterf
+#define glReadPixels fixedgl::glReadPixels
+#define glFlush fixedgl::glFlush
+#define glFinish fixedgl::glFinish
 #define glBegin fixedgl::glBegin
 #define glEnd fixedgl::glEnd
 #define glVertex2i fixedgl::glVertex2i

@@ -88,6 +88,18 @@ void glCullFace(GLenum face);
 void glFrontFace(GLenum direction);
 void glGetFloatv(GLenum name, GLfloat* values);
 
+// GLES's own calls, made through the layer: it draws the primitives it holds back first.
+void glBlendFunc(GLenum source, GLenum destination);
+void glDepthFunc(GLenum function);
+void glDepthMask(GLboolean write);
+void glClear(GLbitfield mask);
+void glViewport(GLint x, GLint y, GLsizei width, GLsizei height);
+void glTexParameteri(GLenum target, GLenum name, GLint value);
+void glTexParameterf(GLenum target, GLenum name, GLfloat value);
+void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, void* pixels);
+void glFlush();
+void glFinish();
+
 // Immediate mode.
 void glBegin(GLenum mode);
 void glEnd();

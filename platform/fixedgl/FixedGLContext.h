@@ -12,4 +12,9 @@ State* createState();
 void makeStateCurrent(State* state);
 void deleteState(State* state);
 
+// Draws the primitives the current state holds back to draw together: the layer does before every
+// GLES call of its own that changes how they would draw, or reads or covers what they drew (glFlush
+// included). Code that reads the pixels with GLES directly calls it first.
+void flushBatch();
+
 }  // namespace fixedgl

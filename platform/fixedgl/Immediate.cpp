@@ -1,6 +1,9 @@
-// glBegin/glEnd: vertices gather with the attributes current for each, and glEnd draws them as
-// the GLES primitive that gives the same picture. Quadrilaterals become two triangles each, split
-// along the diagonal that ends at the quad's last vertex, as Mesa's fixed pipeline splits them.
+// glBegin/glEnd: vertices gather with the attributes current for each, and glEnd hands them to the
+// renderer as a list of triangles, lines or points that gives the same picture, so that consecutive
+// primitives can be drawn together. Quadrilaterals become two triangles each, split along the
+// diagonal that ends at the quad's last vertex, as Mesa's fixed pipeline splits them. Strips and
+// loops of lines become separate segments: OpenGL rasterises each segment of a strip as it does a
+// lone one, so no pixel is drawn twice or dropped (the tests compare them with Mesa's strips).
 #include "platform/fixedgl/State.h"
 #include "platform/fixedgl/WideLines.h"
 
@@ -33,6 +36,45 @@ std::vector<Vertex> quadStripAsTriangles(const std::vector<Vertex>& v) {
     return triangles;
 }
 
+// Triangle i of a fan or polygon is vertices 0, i+1, i+2.
+std::vector<Vertex> fanAsTriangles(const std::vector<Vertex>& v) {
+    std::vector<Vertex> triangles;
+    for (size_t i = 1; i + 1 < v.size(); ++i) addTriangle(triangles, v[0], v[i], v[i + 1]);
+    return triangles;
+}
+
+// Triangle i of a strip is vertices i, i+1, i+2, the first two swapped for odd i to keep the winding.
+std::vector<Vertex> stripAsTriangles(const std::vector<Vertex>& v) {
+    std::vector<Vertex> triangles;
+    for (size_t i = 0; i + 2 < v.size(); ++i) {
+        if (i % 2 == 0)
+            addTriangle(triangles, v[i], v[i + 1], v[i + 2]);
+        else
+            addTriangle(triangles, v[i + 1], v[i], v[i + 2]);
+    }
+    return triangles;
+}
+
+// Segment i of a strip is vertices i, i+1; a loop closes with the last and the first.
+std::vector<Vertex> stripAsLines(const std::vector<Vertex>& v, bool loop) {
+    std::vector<Vertex> lines;
+    for (size_t i = 0; i + 1 < v.size(); ++i) {
+        lines.push_back(v[i]);
+        lines.push_back(v[i + 1]);
+    }
+    if (loop && v.size() > 2) {
+        lines.push_back(v.back());
+        lines.push_back(v.front());
+    }
+    return lines;
+}
+
+// Drops the vertices of an unfinished last primitive, which would spoil the ones joined after it.
+const std::vector<Vertex>& whole(std::vector<Vertex>& v, size_t perPrimitive) {
+    v.resize(v.size() - v.size() % perPrimitive);
+    return v;
+}
+
 }  // namespace
 
 void emitVertex(State& state, const Vec4& position, const std::array<float, 3>& normal, const Vec4& color,
@@ -53,19 +95,25 @@ void glEnd() {
     State& state = current();
     if (!state.inPrimitive || state.drawsNothing) return;
     state.inPrimitive = false;
+    Renderer& renderer = state.renderer;
+    std::vector<Vertex>& v = state.vertices;
     switch (state.primitive) {
-    case GL_QUADS: state.renderer.draw(state, GL_TRIANGLES, quadsAsTriangles(state.vertices)); break;
-    case GL_QUAD_STRIP: state.renderer.draw(state, GL_TRIANGLES, quadStripAsTriangles(state.vertices)); break;
-    case GL_POLYGON: state.renderer.draw(state, GL_TRIANGLE_FAN, state.vertices); break;
+    case GL_QUADS: renderer.draw(state, GL_TRIANGLES, quadsAsTriangles(v)); break;
+    case GL_QUAD_STRIP: renderer.draw(state, GL_TRIANGLES, quadStripAsTriangles(v)); break;
+    case GL_POLYGON:
+    case GL_TRIANGLE_FAN: renderer.draw(state, GL_TRIANGLES, fanAsTriangles(v)); break;
+    case GL_TRIANGLE_STRIP: renderer.draw(state, GL_TRIANGLES, stripAsTriangles(v)); break;
+    case GL_TRIANGLES: renderer.draw(state, GL_TRIANGLES, whole(v, 3)); break;
     case GL_LINES:
     case GL_LINE_STRIP:
     case GL_LINE_LOOP:
-        if (state.lineWidth > 1) {
-            state.renderer.draw(state, GL_TRIANGLES, wideLinesAsTriangles(state, state.primitive, state.vertices));
-            break;
-        }
-        [[fallthrough]];
-    default: state.renderer.draw(state, state.primitive, state.vertices); break;
+        if (state.lineWidth > 1)
+            renderer.draw(state, GL_TRIANGLES, wideLinesAsTriangles(state, state.primitive, v));
+        else
+            renderer.draw(state, GL_LINES,
+                          state.primitive == GL_LINES ? whole(v, 2) : stripAsLines(v, state.primitive == GL_LINE_LOOP));
+        break;
+    default: renderer.draw(state, GL_POINTS, v); break;
     }
     state.vertices.clear();
 }

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 
 namespace fixedgl {
@@ -122,7 +123,7 @@ void glGetFloatv(GLenum name, GLfloat* values) {
     case GL_MODELVIEW_MATRIX: std::memcpy(values, state.modelview.back().data(), sizeof(Matrix)); return;
     case GL_PROJECTION_MATRIX: std::memcpy(values, state.projection.back().data(), sizeof(Matrix)); return;
     case GL_CURRENT_COLOR: std::memcpy(values, state.color.data(), sizeof(Vec4)); return;
-    default: ::glGetFloatv(name, values);
+    default: FIXEDGL_GLES(glGetFloatv)(name, values);
     }
 }
 

@@ -31,6 +31,8 @@ State& current() {
     return *detached;
 }
 
+void flushBatch() { current().renderer.flush(); }
+
 State* createState() { return new State; }
 
 void makeStateCurrent(State* state) { currentState = state; }

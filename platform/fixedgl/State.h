@@ -9,13 +9,11 @@
 #include <vector>
 
 #include "platform/fixedgl/FixedGLApi.h"
+#include "platform/fixedgl/FixedGLContext.h"
 #include "platform/fixedgl/Renderer.h"
 #include "platform/fixedgl/Transform.h"
 
 namespace fixedgl {
-
-constexpr int maxLights = 8;
-using Vec4 = std::array<float, 4>;
 
 struct Light {
     Vec4 ambient{0, 0, 0, 1};
@@ -90,6 +88,15 @@ struct SavedAttributes {
     GLenum shadeModel;
 };
 
+// The per-fragment state the layer passes on to GLES, as it last passed it (GLES's initial values
+// to begin with).
+struct PassedState {
+    GLenum blendSource = GL_ONE;
+    GLenum blendDestination = GL_ZERO;
+    GLenum depthFunction = GL_LESS;
+    GLboolean depthMask = GL_TRUE;
+};
+
 struct State {
     State();
 
@@ -108,6 +115,10 @@ struct State {
     GLfloat lineWidth = 1;
     GLenum cullFaceMode = GL_BACK;
     GLenum frontFace = GL_CCW;
+    PassedState passed;
+    // The viewport as last set through the layer; until then only GLES knows it.
+    std::array<GLint, 4> viewport{0, 0, 1, 1};
+    bool viewportKnown = false;
 
     // The current vertex attributes.
     Vec4 color{1, 1, 1, 1};

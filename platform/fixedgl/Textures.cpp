@@ -2,6 +2,7 @@
 // reads as 1); GLES 3 refuses that combination, so the layer drops the alpha itself.
 #include <vector>
 
+#include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 
 namespace fixedgl {
@@ -25,12 +26,16 @@ std::vector<GLubyte> withoutAlpha(const GLubyte* rgba, GLsizei width, GLsizei he
 
 void glBindTexture(GLenum target, GLuint texture) {
     if (recordInList([=] { glBindTexture(target, texture); })) return;
-    if (target == GL_TEXTURE_2D) current().boundTexture = texture;
-    ::glBindTexture(target, texture);
+    // The batch waits only while the same texture is bound again.
+    State& state = current();
+    if (target != GL_TEXTURE_2D || state.boundTexture != texture) flushBatch();
+    if (target == GL_TEXTURE_2D) state.boundTexture = texture;
+    FIXEDGL_GLES(glBindTexture)(target, texture);
 }
 
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
                   GLenum format, GLenum type, const void* pixels) {
+    flushBatch();
     State& state = current();
     if (target == GL_TEXTURE_2D && level == 0) state.texturesWithImages.insert(state.boundTexture);
 
@@ -38,10 +43,10 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     if (isRgb(internalFormat) && rgbaBytes && pixels != nullptr && width > 0 && height > 0) {
         const std::vector<GLubyte> rgb = withoutAlpha(static_cast<const GLubyte*>(pixels), width, height);
         GLint alignment = 4;
-        ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-        ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        ::glTexImage2D(target, level, GL_RGB8, width, height, border, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+        FIXEDGL_GLES(glGetIntegerv)(GL_UNPACK_ALIGNMENT, &alignment);
+        FIXEDGL_GLES(glPixelStorei)(GL_UNPACK_ALIGNMENT, 1);
+        FIXEDGL_GLES(glTexImage2D)(target, level, GL_RGB8, width, height, border, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        FIXEDGL_GLES(glPixelStorei)(GL_UNPACK_ALIGNMENT, alignment);
         return;
     }
     if (isRgb(internalFormat) && rgbaBytes) {  // storage without an image yet
@@ -49,7 +54,7 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
         format = GL_RGB;
     }
     if (isRgba(internalFormat)) internalFormat = GL_RGBA8;
-    ::glTexImage2D(target, level, internalFormat, width, height, border, format, type, pixels);
+    FIXEDGL_GLES(glTexImage2D)(target, level, internalFormat, width, height, border, format, type, pixels);
 }
 
 }  // namespace fixedgl

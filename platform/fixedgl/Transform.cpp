@@ -74,8 +74,8 @@ Matrix orthographic(double left, double right, double bottom, double top, double
     return m;
 }
 
-std::array<float, 4> transform(const Matrix& m, const std::array<float, 4>& v) {
-    std::array<float, 4> result{};
+Vec4 transform(const Matrix& m, const Vec4& v) {
+    Vec4 result{};
     for (int row = 0; row < 4; ++row)
         result[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2] + m[12 + row] * v[3];
     return result;

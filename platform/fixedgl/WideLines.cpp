@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/fixedgl/GlesCalls.h"
 #include "platform/fixedgl/State.h"
 
 namespace fixedgl {
@@ -31,8 +32,8 @@ bool inFront(const Matrix& toClip, Vertex& a, Vertex& b, Vec4& clipA, Vec4& clip
     return true;
 }
 
-void addSegment(std::vector<Vertex>& out, const Matrix& toClip, const GLint (&viewport)[4], float width, Vertex a,
-                Vertex b) {
+void addSegment(std::vector<Vertex>& out, const Matrix& toClip, const std::array<GLint, 4>& viewport, float width,
+                Vertex a, Vertex b) {
     Vec4 clipA, clipB;
     if (!inFront(toClip, a, b, clipA, clipB)) return;
     const float dx = std::fabs(clipB[0] / clipB[3] - clipA[0] / clipA[3]) * static_cast<float>(viewport[2]);
@@ -49,8 +50,8 @@ void addSegment(std::vector<Vertex>& out, const Matrix& toClip, const GLint (&vi
 }  // namespace
 
 std::vector<Vertex> wideLinesAsTriangles(const State& state, GLenum mode, const std::vector<Vertex>& lines) {
-    GLint viewport[4] = {0, 0, 1, 1};
-    ::glGetIntegerv(GL_VIEWPORT, viewport);
+    std::array<GLint, 4> viewport = state.viewport;
+    if (!state.viewportKnown) FIXEDGL_GLES(glGetIntegerv)(GL_VIEWPORT, viewport.data());
     const Matrix toClip = multiply(state.projection.back(), state.modelview.back());
     std::vector<Vertex> triangles;
     const size_t step = mode == GL_LINES ? 2 : 1;

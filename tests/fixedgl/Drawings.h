@@ -9,9 +9,12 @@ struct Drawing {
     void (*draw)();
 };
 
+// `batchDrawings`: the ones the layer's batches could spoil (BatchDrawings.inc).
 namespace real {
 extern const std::vector<Drawing> drawings;
+extern const std::vector<Drawing> batchDrawings;
 }
 namespace layer {
 extern const std::vector<Drawing> drawings;
+extern const std::vector<Drawing> batchDrawings;
 }

@@ -3,4 +3,5 @@
 #include "platform/GL.h"
 #define DRAWINGS layer
 #include "tests/fixedgl/Drawings.inc"
+#include "tests/fixedgl/BatchDrawings.inc"
 #include "tests/fixedgl/Shapes.inc"

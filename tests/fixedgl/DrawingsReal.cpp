@@ -2,4 +2,5 @@
 #include "platform/GL.h"
 #define DRAWINGS real
 #include "tests/fixedgl/Drawings.inc"
+#include "tests/fixedgl/BatchDrawings.inc"
 #include "tests/fixedgl/Shapes.inc"

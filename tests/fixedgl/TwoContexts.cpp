@@ -65,6 +65,7 @@ std::vector<uint8_t> render(Gl gl, const std::function<void()>& draw) {
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     draw();
+    if (layer != nullptr) fixedgl::flushBatch();
 
     std::vector<uint8_t> pixels(static_cast<size_t>(size) * size * 4);
     glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
