@@ -1,23 +1,27 @@
 'use strict';
-// The browser build in headless Chromium, served from 127.0.0.1: the page loads cleanly, waits for
-// the click, asks the full-screen question, plays with its sound, ends on Escape and plays again;
-// and its deterministic frames (#at=T) match the native frames of the same times.
+// The browser build in each browser, served from 127.0.0.1: the page loads cleanly, waits for the
+// click, asks the full-screen question, plays with its sound, ends on Escape and plays again; and
+// its deterministic frames (#at=T) match the native frames of the same times.
 //
-// node tests/web/web_test.js DIST BUILD: DIST is the page's folder (dist/web), BUILD the native
-// build holding tools/tarvo-capture and tests/web/web_frame_compare. Screenshots, native frames
-// and, on a mismatch, difference pictures are left in BUILD/tests/web-frames.
-const { test, before, after } = require('node:test');
+// node tests/web/web_test.js DIST BUILD [--browser chromium,firefox] [--frames DIR]: DIST is the
+// page's folder (dist/web), BUILD the native build holding tools/tarvo-capture and
+// tests/web/web_frame_compare. Screenshots, native frames and, on a mismatch, difference pictures
+// are left in DIR (BUILD/tests/web-frames), the browsers' in a folder each.
+const { describe, test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const { execFile } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
-const { promisify } = require('node:util');
+const { parseArgs, promisify } = require('node:util');
 const browsers = require('./browser.js');
 const { serve } = require('./static_server.js');
 
-const [dist, build] = process.argv.slice(2).map((arg) => path.resolve(arg));
-if (!dist || !build) throw new Error('usage: node tests/web/web_test.js DIST BUILD');
-const framesDir = path.join(build, 'tests', 'web-frames');
+const { values: options, positionals } = parseArgs({ allowPositionals: true, options: {
+  browser: { type: 'string', default: browsers.NAMES.join(',') }, frames: { type: 'string' } } });
+const [dist, build] = positionals.map((arg) => path.resolve(arg));
+if (!dist || !build) throw new Error('usage: node tests/web/web_test.js DIST BUILD [--browser NAMES] [--frames DIR]');
+const browserNames = options.browser.split(',');
+const framesDir = path.resolve(options.frames ?? path.join(build, 'tests', 'web-frames'));
 
 // A frame in each stretch of the programme, at 10 frames a second like the native golden frames;
 // the lightballs draw slowly on SwiftShader, so the frames from there on are played at 2 a second
@@ -34,14 +38,14 @@ const waitForFrameMs = ({ at, fps }) => 20000 + (at * fps / 1000) * 150;
 // The native golden frames' rule, with room for WebGL on SwiftShader against GL on llvmpipe.
 const TOLERANCE = { channel: 24, differingPixelShare: 0.01 };
 
-let browser, server;
+let server;
 const nativeFrames = new Map();  // per frame rate: the capture of its frames, running
 const nativeDir = (fps) => path.join(framesDir, `native-${fps}fps`);
 
 before(async () => {
   fs.rmSync(framesDir, { recursive: true, force: true });
   fs.mkdirSync(framesDir, { recursive: true });
-  // The native frames render while the browser plays its own.
+  // The native frames render while the browsers play their own.
   for (const fps of new Set(FRAMES.map((frame) => frame.fps))) {
     const times = FRAMES.filter((frame) => frame.fps === fps).map((frame) => frame.at);
     const capture = promisify(execFile)(path.join(build, 'tools', 'tarvo-capture'),
@@ -49,12 +53,15 @@ before(async () => {
     capture.catch(() => {});  // awaited by the frame tests
     nativeFrames.set(fps, capture);
   }
-  [server, browser] = await Promise.all([serve(dist), browsers.launch()]);
+  server = await serve(dist);
 });
 
-after(async () => {
-  await browser?.close();
-  await server?.close();
+after(() => server?.close());
+
+// The measures of every frame, printed together at the end.
+const measures = [];
+after(() => {
+  for (const line of measures) console.log(line);
 });
 
 const shown = (selector) => `(() => {
@@ -76,7 +83,7 @@ async function waitForGrowth(page, expression, what) {
 }
 
 // A fresh tab on the page; the test fails on anything the page or the browser reported as an error.
-async function withPage(hash, body) {
+async function withPage(browser, hash, body) {
   const page = await browser.newPage();
   try {
     await page.goto(server.url + hash);
@@ -124,104 +131,12 @@ async function expectFullScreen(page) {
   assert.ok(fills && keepsAspect, `canvas ${JSON.stringify(canvas)} with object-fit ${fit} on ${screen}`);
 }
 
-test('the page loads cleanly and waits for a click before its first frame', { timeout: 60000 }, () =>
-  withPage('', async (page) => {
-    // The program runs and waits for the click with nothing drawn yet.
-    await waitFor(page, `window.Module?.calledRun && ${shown('#start')}`, 'the click-to-start screen');
-    assert.equal(await page.evaluate('tarvo.phase'), 'start');
-    assert.equal(await page.evaluate('tarvo.frames'), 0);
-    await page.screenshot(path.join(framesDir, 'start.png'));
-  }));
-
-test('No plays in the page with its sound; Escape closes; play-again plays again', { timeout: 90000 }, () =>
-  withPage('', async (page) => {
-    await clickThroughStart(page, 'no');
-    await expectWindowed(page);
-    await page.screenshot(path.join(framesDir, 'windowed.png'));
-
-    await page.press('Escape');
-    await waitFor(page, `tarvo.phase === 'closed' && ${shown('#closed')} && ${shown('#play-again')}`,
-                  'the closing screen');
-    await page.screenshot(path.join(framesDir, 'closed.png'));
-    const framesBefore = await page.evaluate('tarvo.frames');
-    await page.click('#play-again');
-    // Playing from the start again: the frame count starts over and climbs.
-    await waitFor(page, `tarvo.phase === 'playing' && tarvo.frames > 0 && tarvo.frames < ${framesBefore}`,
-                  'the programme to start over');
-    await waitForGrowth(page, 'tarvo.frames', 'the frames played again');
-  }));
-
-test("Yes plays in the browser's full screen; F11 and the button switch it", { timeout: 90000 }, () =>
-  withPage('', async (page) => {
-    await clickThroughStart(page, 'yes');
-    await expectFullScreen(page);
-    await page.screenshot(path.join(framesDir, 'fullscreen.png'));
-    await page.press('F11');
-    await expectWindowed(page);
-    await waitForSwitchKey(page);
-    await page.click('#fullscreen');
-    await expectFullScreen(page);
-    // The browser leaving full screen by itself puts the demo's window back in the page, so the
-    // next F11 goes full screen again.
-    await waitForSwitchKey(page);
-    await page.evaluate('document.exitFullscreen()');
-    await expectWindowed(page);
-    await waitForSwitchKey(page);
-    await page.press('F11');
-    await expectFullScreen(page);
-    await waitForGrowth(page, 'tarvo.frames', 'the frames');
-  }));
-
-test('#start=MS plays from that moment; a bad value is named on the page', { timeout: 90000 }, async () => {
-  await withPage('#start=60000', async (page) => {
-    await clickThroughStart(page, 'no');
-    const timelineMs = await page.evaluate('tarvo.timelineMs');
-    assert.ok(timelineMs >= 60000 && timelineMs < 90000, `the timeline at ${timelineMs} ms`);
-    await page.screenshot(path.join(framesDir, 'start-60000.png'));
-  });
-  const page = await browser.newPage();
-  try {
-    await page.goto(server.url + '#start=soon');
-    await waitFor(page, "tarvo.errors.includes('start=soon is not a time in milliseconds')",
-                  'the bad value named', { failIf: 'false' });
-  } finally {
-    await page.close();
-  }
-});
-
-test('without WebGL 2 the page says so beside the demo\'s own message, and reports the exit code',
-     { timeout: 90000 }, async () => {
-  const bare = await browsers.launch({ flags: ['--disable-webgl'] });
-  try {
-    const page = await bare.newPage();
-    await page.goto(server.url);
-    await answerTheQuestion(page, 'no');
-    await waitFor(page, `tarvo.phase === 'failed' && ${shown('#no-webgl')} && ${shown('#message')}`,
-                  'the page to say it has no WebGL 2', { failIf: 'false' });
-    assert.equal(await page.evaluate("document.getElementById('message-text').textContent"),
-                 'Window Creation Error.');
-    assert.match(await page.evaluate("document.getElementById('no-webgl').textContent"), /no WebGL 2/);
-    await page.screenshot(path.join(framesDir, 'no-webgl.png'));
-    await page.click('[data-answer="ok"]');
-    await waitFor(page, 'tarvo.exitCode === 1', 'the exit code', { failIf: 'false' });
-    assert.equal(await page.evaluate('tarvo.phase'), 'failed');
-  } finally {
-    await bare.close();
-  }
-});
-
-// The measures of every frame, printed together at the end.
-const measures = [];
-after(() => {
-  for (const line of measures) console.log(line);
-});
-
 // Compares a screenshot with the native frame by the golden frames' rule; the difference picture
-// is written beside them when they do not match.
+// is written beside it when they do not match.
 async function compareWithNative(actual, { at, fps }) {
   await nativeFrames.get(fps);
   const reference = path.join(nativeDir(fps), `${at}.png`);
-  const diff = path.join(framesDir, `diff-${at}.png`);
+  const diff = actual.replace(/web-(\d+)\.png$/, 'diff-$1.png');
   const { code, stdout, stderr } = await new Promise((resolve) => execFile(
     path.join(build, 'tests', 'web', 'web_frame_compare'),
     [actual, reference, diff, String(TOLERANCE.channel), String(TOLERANCE.differingPixelShare)],
@@ -229,19 +144,115 @@ async function compareWithNative(actual, { at, fps }) {
   return { matches: code === 0, measure: stdout || stderr, files: `${actual}, ${reference} and ${diff}` };
 }
 
-for (const frame of FRAMES) {
-  const { at, fps } = frame;
-  test(`the frame at ${at} ms (${fps} fps) matches the native one`, { timeout: waitForFrameMs(frame) + 30000 }, () =>
-    withPage(`#at=${at}&fps=${fps}`, async (page) => {
-      const started = Date.now();
-      await waitFor(page, "tarvo.phase === 'held'", `the frame at ${at} ms`,
-                    { timeoutMs: waitForFrameMs(frame), intervalMs: 200 });
-      const seconds = ((Date.now() - started) / 1000).toFixed(1);
-      assert.ok(await page.evaluate(`tarvo.timelineMs >= ${at}`), 'held before its time');
-      const actual = path.join(framesDir, `web-${at}.png`);
-      await page.screenshot(actual, '#canvas');
-      const { matches, measure, files } = await compareWithNative(actual, frame);
-      measures.push(`frame ${at} ms at ${fps} fps: ${measure} (the page took ${seconds} s to reach it)`);
-      assert.ok(matches, `${measure}: see ${files}`);
+for (const name of browserNames) describe(name, () => {
+  const shots = path.join(framesDir, name);
+  let browser;
+  before(async () => {
+    fs.mkdirSync(shots, { recursive: true });
+    browser = await browsers.launch(name);
+  });
+  after(() => browser?.close());
+
+  test('the page loads cleanly and waits for a click before its first frame', { timeout: 60000 }, () =>
+    withPage(browser, '', async (page) => {
+      // The program runs and waits for the click with nothing drawn yet.
+      await waitFor(page, `window.Module?.calledRun && ${shown('#start')}`, 'the click-to-start screen');
+      assert.equal(await page.evaluate('tarvo.phase'), 'start');
+      assert.equal(await page.evaluate('tarvo.frames'), 0);
+      await page.screenshot(path.join(shots, 'start.png'));
     }));
-}
+
+  test('No plays in the page with its sound; Escape closes; play-again plays again', { timeout: 90000 }, () =>
+    withPage(browser, '', async (page) => {
+      await clickThroughStart(page, 'no');
+      await expectWindowed(page);
+      await page.screenshot(path.join(shots, 'windowed.png'));
+
+      await page.press('Escape');
+      await waitFor(page, `tarvo.phase === 'closed' && ${shown('#closed')} && ${shown('#play-again')}`,
+                    'the closing screen');
+      await page.screenshot(path.join(shots, 'closed.png'));
+      const framesBefore = await page.evaluate('tarvo.frames');
+      await page.click('#play-again');
+      // Playing from the start again: the frame count starts over and climbs.
+      await waitFor(page, `tarvo.phase === 'playing' && tarvo.frames > 0 && tarvo.frames < ${framesBefore}`,
+                    'the programme to start over');
+      await waitForGrowth(page, 'tarvo.frames', 'the frames played again');
+    }));
+
+  test("Yes plays in the browser's full screen; F11 and the button switch it", { timeout: 90000 }, () =>
+    withPage(browser, '', async (page) => {
+      await clickThroughStart(page, 'yes');
+      await expectFullScreen(page);
+      await page.screenshot(path.join(shots, 'fullscreen.png'));
+      await page.press('F11');
+      await expectWindowed(page);
+      await waitForSwitchKey(page);
+      await page.click('#fullscreen');
+      await expectFullScreen(page);
+      // The browser leaving full screen by itself puts the demo's window back in the page, so the
+      // next F11 goes full screen again.
+      await waitForSwitchKey(page);
+      await page.evaluate('document.exitFullscreen()');
+      await expectWindowed(page);
+      await waitForSwitchKey(page);
+      await page.press('F11');
+      await expectFullScreen(page);
+      await waitForGrowth(page, 'tarvo.frames', 'the frames');
+    }));
+
+  test('#start=MS plays from that moment; a bad value is named on the page', { timeout: 90000 }, async () => {
+    await withPage(browser, '#start=60000', async (page) => {
+      await clickThroughStart(page, 'no');
+      const timelineMs = await page.evaluate('tarvo.timelineMs');
+      assert.ok(timelineMs >= 60000 && timelineMs < 90000, `the timeline at ${timelineMs} ms`);
+      await page.screenshot(path.join(shots, 'start-60000.png'));
+    });
+    const page = await browser.newPage();
+    try {
+      await page.goto(server.url + '#start=soon');
+      await waitFor(page, "tarvo.errors.includes('start=soon is not a time in milliseconds')",
+                    'the bad value named', { failIf: 'false' });
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('without WebGL 2 the page says so beside the demo\'s own message, and reports the exit code',
+       { timeout: 90000 }, async () => {
+    const bare = await browsers.launch(name, { webgl: false });
+    try {
+      const page = await bare.newPage();
+      await page.goto(server.url);
+      await answerTheQuestion(page, 'no');
+      await waitFor(page, `tarvo.phase === 'failed' && ${shown('#no-webgl')} && ${shown('#message')}`,
+                    'the page to say it has no WebGL 2', { failIf: 'false' });
+      assert.equal(await page.evaluate("document.getElementById('message-text').textContent"),
+                   'Window Creation Error.');
+      assert.match(await page.evaluate("document.getElementById('no-webgl').textContent"), /no WebGL 2/);
+      await page.screenshot(path.join(shots, 'no-webgl.png'));
+      await page.click('[data-answer="ok"]');
+      await waitFor(page, 'tarvo.exitCode === 1', 'the exit code', { failIf: 'false' });
+      assert.equal(await page.evaluate('tarvo.phase'), 'failed');
+    } finally {
+      await bare.close();
+    }
+  });
+
+  for (const frame of FRAMES) {
+    const { at, fps } = frame;
+    test(`the frame at ${at} ms (${fps} fps) matches the native one`, { timeout: waitForFrameMs(frame) + 30000 }, () =>
+      withPage(browser, `#at=${at}&fps=${fps}`, async (page) => {
+        const started = Date.now();
+        await waitFor(page, "tarvo.phase === 'held'", `the frame at ${at} ms`,
+                      { timeoutMs: waitForFrameMs(frame), intervalMs: 200 });
+        const seconds = ((Date.now() - started) / 1000).toFixed(1);
+        assert.ok(await page.evaluate(`tarvo.timelineMs >= ${at}`), 'held before its time');
+        const actual = path.join(shots, `web-${at}.png`);
+        await page.screenshot(actual, '#canvas');
+        const { matches, measure, files } = await compareWithNative(actual, frame);
+        measures.push(`${name}: frame ${at} ms at ${fps} fps: ${measure} (the page took ${seconds} s to reach it)`);
+        assert.ok(matches, `${measure}: see ${files}`);
+      }));
+  }
+});
