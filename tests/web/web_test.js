@@ -14,6 +14,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { parseArgs, promisify } = require('node:util');
 const browsers = require('./browser.js');
+const heard = require('./heard.js');
 const { serve } = require('./static_server.js');
 
 const { values: options, positionals } = parseArgs({ allowPositionals: true, options: {
@@ -38,7 +39,7 @@ const waitForFrameMs = ({ at, fps }) => 20000 + (at * fps / 1000) * 150;
 // The native golden frames' rule, with room for WebGL on SwiftShader against GL on llvmpipe.
 const TOLERANCE = { channel: 24, differingPixelShare: 0.01 };
 
-let server;
+let server, controlServer;
 const nativeFrames = new Map();  // per frame rate: the capture of its frames, running
 const nativeDir = (fps) => path.join(framesDir, `native-${fps}fps`);
 
@@ -53,10 +54,18 @@ before(async () => {
     capture.catch(() => {});  // awaited by the frame tests
     nativeFrames.set(fps, capture);
   }
-  server = await serve(dist);
+  [server, controlServer] = await Promise.all([serve(dist), serve(path.join(__dirname, 'control'))]);
 });
 
-after(() => server?.close());
+after(() => Promise.all([server?.close(), controlServer?.close()]));
+
+// Where the first sound lies in the soundtrack, from the native capture's sound of its first frame.
+async function soundtrackOnsetMs() {
+  const wav = path.join(framesDir, 'soundtrack-start.wav');
+  await promisify(execFile)(path.join(build, 'tools', 'tarvo-capture'),
+    ['--at', '100', '--fps', '10', '--out', path.join(framesDir, 'soundtrack-start'), '--audio', wav], { timeout: 60000 });
+  return heard.soundOnsetMs(fs.readFileSync(wav));
+}
 
 // The measures of every frame, printed together at the end.
 const measures = [];
@@ -83,10 +92,11 @@ async function waitForGrowth(page, expression, what) {
 }
 
 // A fresh tab on the page; the test fails on anything the page or the browser reported as an error.
-async function withPage(browser, hash, body) {
+async function withPage(browser, hash, body, { url = server.url, preload = null } = {}) {
   const page = await browser.newPage();
   try {
-    await page.goto(server.url + hash);
+    if (preload) await page.preload(...preload);
+    await page.goto(url + hash);
     await body(page);
     const caught = await page.evaluate('window.tarvo?.errors ?? []');
     assert.deepEqual([...page.errors, ...caught], [], 'errors in the page');
@@ -237,6 +247,50 @@ for (const name of browserNames) describe(name, () => {
     } finally {
       await bare.close();
     }
+  });
+
+  test('the sound plays without gaps and the timeline follows what is heard', { timeout: 60000 }, (t) =>
+    withPage(browser, '', async (page) => {
+      await clickThroughStart(page, 'no');
+      const missing = await page.evaluate("['gaps', 'heardMs'].filter((field) => !(field in tarvo.audio))");
+      if (missing.length > 0) return t.skip(`the page reports no tarvo.audio.${missing.join(', ')}`);
+      await waitFor(page, 'tarvo.audio.heardMs !== null', 'the first sample to be heard');
+      const until = await page.evaluate('tarvo.timelineMs + 3000');
+      const apart = [];  // heardMs - timelineMs, read together
+      while (await page.evaluate(`tarvo.timelineMs < ${until}`)) {
+        apart.push(await page.evaluate('tarvo.audio.heardMs - tarvo.timelineMs'));
+        await new Promise((resolve) => setTimeout(resolve, 100));
+      }
+      assert.equal(await page.evaluate('tarvo.audio.gaps'), 0, 'the sound ran dry');
+      // Within two frames at 60 a second.
+      assert.ok(apart.every((ms) => Math.abs(ms) <= 34), `heardMs - timelineMs: ${apart.join(', ')}`);
+    }));
+
+  // The offset of the page's timeline from its sound as heard; the same measure on the control
+  // page, whose tone is heard exactly at its timeline's 0, is the method's own error.
+  async function heardOffset(url, click, soundOnsetMs) {
+    let result;
+    await withPage(browser, '', async (page) => {
+      await click(page);
+      await page.waitFor('heardCheck.onset !== null && heardCheck.stamps.length > 0 && ' +
+                         'heardCheck.stamps.at(-1)[0] > heardCheck.stamps[0][0] + 2', {
+        what: 'two seconds of sound after the first', report: 'JSON.stringify({ ...heardCheck, context: undefined, pairs: heardCheck.pairs.length, stamps: heardCheck.stamps.length })' });
+      result = heard.measure(await page.evaluate('({ ...heardCheck, context: undefined })'), soundOnsetMs);
+    }, { url, preload: [heard.listen, heard.SILENCE] });
+    return result;
+  }
+
+  test('the first sound is heard within 40 ms of the timeline\'s 0', { timeout: 90000, skip: !browsers.hearsInRealTime(name) &&
+       `${name}'s audio output does not keep real time` }, async () => {
+    const control = await heardOffset(controlServer.url, (page) => page.click('#go'), 0);
+    measures.push(`${name}: the control page's tone heard ${control.offsetMs.toFixed(1)} ms from its timeline's 0`);
+    assert.ok(Math.abs(control.offsetMs) <= 5, `the method is off by ${control.offsetMs.toFixed(1)} ms on the control page`);
+    const onsetMs = await soundtrackOnsetMs();
+    const page = await heardOffset(server.url, (tab) => clickThroughStart(tab, 'no'), onsetMs);
+    const { offsetMs } = page;
+    measures.push(`${name}: the page's timeline stood at 0 ${offsetMs.toFixed(1)} ms after the music's start was heard ` +
+                  `(${page.frames} frames, ${page.stamps} output timestamps; the first sound at ${onsetMs.toFixed(2)} ms)`);
+    assert.ok(Math.abs(offsetMs) <= 40, `the timeline's 0 is ${offsetMs.toFixed(1)} ms from the music's start as heard`);
   });
 
   for (const frame of FRAMES) {
