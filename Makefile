@@ -110,10 +110,10 @@ serve-web: web
 web-test-packages:
 	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error >/dev/null
 
-# The page in headless Chromium (Debian's, driven by puppeteer-core) from a server
-# on 127.0.0.1: the start screen, the question, the sound, Escape and play-again, and the page's
-# frames at a few times of the programme against the native frames of the same times. Screenshots
-# land in $(BUILD)/tests/web-frames.
+# The page in headless Chromium and in Firefox on Xvfb (Debian's, driven by puppeteer-core) from a
+# server on 127.0.0.1: the start screen, the question, the sound, Escape and play-again, and the
+# page's frames at a few times of the programme against the native frames of the same times.
+# Screenshots land in $(BUILD)/tests/web-frames/BROWSER.
 .PHONY: test-web
 test-web: web web-test-packages
 	cmake --build $(BUILD) -j $(JOBS) --target tarvo-capture web_frame_compare

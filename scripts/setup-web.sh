@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the web build and its tests need: Emscripten (with its own
 # clang, binaryen and node modules), the tools that unpack and build libopenmpt's source package,
-# Chromium, node and npm for the browser tests, and Python for make serve-web. Idempotent: quiet
+# Chromium, Firefox (in a window on Xvfb, its sound on PulseAudio), node and npm for the browser
+# tests, and Python for make serve-web. Idempotent: quiet
 # and quick when everything is already there.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config make
   emscripten dpkg-dev
-  chromium nodejs python3
+  chromium firefox-esr xvfb pulseaudio nodejs python3
 )
 # npm for the tests' puppeteer-core: Debian packs it apart from nodejs; other builds of node bring
 # their own.

@@ -1,12 +1,41 @@
 'use strict';
-// Debian's Chromium, headless with WebGL 2 on SwiftShader, driven by puppeteer-core. Each tab
-// collects what the page and the browser report as errors from its first moment, and waits on
-// expressions of the page with a reason to give when they do not come true.
+// Debian's browsers driven by puppeteer-core: Chromium headless with WebGL 2 on SwiftShader (over
+// CDP), Firefox in a real window on Xvfb with WebGL 2 on llvmpipe and its sound on PulseAudio
+// (over WebDriver BiDi; headless it gets no WebGL 2). Each tab collects what the page and the
+// browser report as errors from its first moment, and waits on expressions of the page with a
+// reason to give when they do not come true.
 const puppeteer = require('puppeteer-core');
+const desktop = require('./desktop.js');
 
 const VIEWPORT = { width: 640, height: 480 };
-const CHROMIUM_FLAGS = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-                        `--window-size=${VIEWPORT.width},${VIEWPORT.height}`];
+
+// Per browser: its launch options, given what the caller asks for.
+const BROWSERS = {
+  chromium: ({ webgl = true } = {}) => ({
+    browser: 'chrome', executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true,
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+           `--window-size=${VIEWPORT.width},${VIEWPORT.height}`, ...(webgl ? [] : ['--disable-webgl'])],
+  }),
+  firefox: ({ webgl = true } = {}, session) => ({
+    browser: 'firefox', executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr', headless: false,
+    args: [`--width=${VIEWPORT.width}`, `--height=${VIEWPORT.height}`],
+    env: { ...process.env, ...session.env },
+    extraPrefsFirefox: {
+      // Sound and full screen from the test's clicks and keys as from a person's.
+      'media.autoplay.default': 0, 'media.autoplay.blocking_policy': 0,
+      'full-screen-api.allow-trusted-requests-only': false, 'full-screen-api.warning.timeout': 0,
+      'full-screen-api.transition-duration.enter': '0 0', 'full-screen-api.transition-duration.leave': '0 0',
+      'webgl.force-enabled': webgl, 'webgl.disabled': !webgl,
+    },
+  }),
+};
+const NAMES = Object.keys(BROWSERS);
+// Headless Chromium's audio output does not keep real time: when a sound is heard can be measured
+// only in Firefox.
+const hearsInRealTime = (name) => name === 'firefox';
+
+// Xvfb and PulseAudio, started once for every Firefox of the run.
+let desktopSession = null;
 
 class Page {
   constructor(page) {
@@ -18,6 +47,9 @@ class Page {
     page.on('response', (response) => response.status() >= 400 &&
       this.errors.push(`load failed (${response.status()}): ${response.url()}`));
   }
+
+  // Runs the function with these arguments in every document the tab loads, before its scripts.
+  preload(fn, ...args) { return this.page.evaluateOnNewDocument(fn, ...args); }
 
   goto(url, timeout = 20000) { return this.page.goto(url, { waitUntil: 'load', timeout }); }
 
@@ -45,11 +77,11 @@ class Page {
   async fitWindow({ width, height }) {
     const inner = await this.evaluate('[innerWidth, innerHeight]');
     if (inner[0] === width && inner[1] === height) return;
-    const session = await this.page.createCDPSession();
-    const { windowId, bounds } = await session.send('Browser.getWindowForTarget');
-    await session.send('Browser.setWindowBounds', { windowId, bounds: {
-      width: bounds.width + width - inner[0], height: bounds.height + height - inner[1] } });
-    await session.detach();
+    const browser = this.page.browser();
+    const windowId = await this.page.windowId();
+    const bounds = await browser.getWindowBounds(windowId);
+    await browser.setWindowBounds(windowId, { left: bounds.left, top: bounds.top,
+      width: bounds.width + width - inner[0], height: bounds.height + height - inner[1] });
     await this.waitFor(`innerWidth === ${width} && innerHeight === ${height}`,
                        { timeoutMs: 5000, what: 'the window to take its size', report: '[innerWidth, innerHeight]' });
   }
@@ -80,12 +112,15 @@ class Page {
   close() { return this.page.close(); }
 }
 
-// Resolves to { newPage(), close() }; `flags` go to Chromium beside the project's own. Puppeteer
-// gives it a fresh profile and removes it, and kills the browser however the run ends.
-async function launch({ flags = [] } = {}) {
-  const browser = await puppeteer.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true, args: [...CHROMIUM_FLAGS, ...flags], defaultViewport: null });
+// Resolves to { name, newPage(), close() } for the browser named (one of NAMES); { webgl: false }
+// launches it without WebGL. Puppeteer gives it a fresh profile and removes it, and kills the
+// browser however the run ends.
+async function launch(name, options = {}) {
+  if (!BROWSERS[name]) throw new Error(`no browser ${name}: one of ${NAMES.join(', ')}`);
+  if (name === 'firefox') desktopSession ??= desktop.start();
+  const browser = await puppeteer.launch({ ...BROWSERS[name](options, await desktopSession), defaultViewport: null });
   return {
+    name,
     async newPage() {
       const page = new Page(await browser.newPage());
       await page.fitWindow(VIEWPORT);
@@ -95,4 +130,4 @@ async function launch({ flags = [] } = {}) {
   };
 }
 
-module.exports = { launch };
+module.exports = { launch, NAMES, hearsInRealTime };
