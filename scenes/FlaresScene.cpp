@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int gridSize = FlaresScene::gridSize;
-constexpr int flareCount = FlaresScene::flareCount;
 constexpr int32_t fadeStartMs = 25500;
 constexpr float nearestDistance = -5.0f;  // where the cube stops, with the viewer inside it
 

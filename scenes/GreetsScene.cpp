@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int gridSize = GreetsScene::gridSize;
 constexpr float fadeRate = 0.0005f;  // per millisecond: a fade takes two seconds
 
 GreetsScene::Data& greets = GreetsScene::data;

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int squareCount = HelixScene::squareCount;
 constexpr int32_t fanInMs = 40000;       // over which the squares are counted in and fade in
 constexpr int32_t finalFadeStartMs = 26500;  // from here only square 0 is left, fading out
 

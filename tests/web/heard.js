@@ -12,30 +12,47 @@ function listen(silence) {
   const heard = window.heardCheck = { from: null, onset: null, sampleRate: null, stamps: [], pairs: [] };
   const recorder = `registerProcessor('heard-tap', class extends AudioWorkletProcessor {
     process(inputs) {
+      if (this.heard) return false;  // Firefox goes on calling a processor that returned false
       if (this.from === undefined) this.port.postMessage({ from: this.from = currentFrame });
       const first = Math.min(...inputs[0].map((samples) => samples.findIndex((v) => Math.abs(v) >= ${silence}))
                                           .filter((index) => index >= 0));
       if (first === Infinity) return true;
       this.port.postMessage({ onset: currentFrame + first });
+      this.heard = true;
       return false;
     }
   });`;
   const url = URL.createObjectURL(new Blob([recorder], { type: 'text/javascript' }));
+  // Every context gets its tap as it is made, and the page's own worklet modules load only after
+  // the tap's node exists, so that a node the page connects to the destination is tapped at once,
+  // before it can play anything.
   const connect = AudioNode.prototype.connect;
-  const taps = new WeakMap();
-  const tapOf = (context) => {
-    if (!taps.has(context)) taps.set(context, context.audioWorklet.addModule(url).then(() => {
-      const tap = new AudioWorkletNode(context, 'heard-tap', { outputChannelCount: [1] });
-      tap.port.onmessage = ({ data }) => Object.assign(heard, data);
-      connect.call(tap, context.destination);  // pulled by the graph, silent
-      Object.assign(heard, { context, sampleRate: context.sampleRate });
-      return tap;
-    }));
-    return taps.get(context);
+  const addModule = AudioWorklet.prototype.addModule;
+  const taps = new WeakMap();  // per context: its tap once made
+  const tapping = new Map();  // per worklet: the promise of its context's tap
+  const Context = window.AudioContext;
+  window.AudioContext = class extends Context {
+    constructor(...args) {
+      super(...args);
+      tapping.set(this.audioWorklet, addModule.call(this.audioWorklet, url).then(() => {
+        const tap = new AudioWorkletNode(this, 'heard-tap', { outputChannelCount: [1] });
+        tap.port.onmessage = ({ data }) => Object.assign(heard, data);
+        connect.call(tap, this.destination);  // pulled by the graph, silent
+        Object.assign(heard, { context: this, sampleRate: this.sampleRate });
+        taps.set(this, tap);
+      }));
+    }
+  };
+  AudioWorklet.prototype.addModule = function (...args) {
+    return (tapping.get(this) ?? Promise.resolve()).then(() => addModule.apply(this, args));
   };
   AudioNode.prototype.connect = function (target, ...rest) {
     const result = connect.call(this, target, ...rest);
-    if (target instanceof AudioDestinationNode) tapOf(target.context).then((tap) => connect.call(this, tap));
+    if (target instanceof AudioDestinationNode) {
+      const tap = taps.get(target.context);
+      if (tap) connect.call(this, tap);
+      else tapping.get(target.context.audioWorklet)?.then(() => connect.call(this, taps.get(target.context)));
+    }
     return result;
   };
   const requestFrame = window.requestAnimationFrame.bind(window);
@@ -66,19 +83,26 @@ function soundOnsetMs(wav) {
   throw new Error('the soundtrack is silent');
 }
 
-// From what listen() gathered once the sound has played a second or more: { offsetMs, ... } where
-// offsetMs is how much later the page's timeline stood at 0 than the moment the soundtrack's
-// position 0 was heard (negative: the picture runs ahead of the sound). `soundOnsetMs` is where
-// the first sound lies in the soundtrack.
+// The output timestamps within this many seconds of the first sound map it to performance time.
+// Firefox's drift by up to a block and are pulled back about every 0.7 s; a larger spread is a
+// glitch of the output (the context's time stalled), around which no moment can be measured.
+const NEAR_ONSET_S = 0.35;
+const GLITCH_MS = 35;
+
+// From what listen() gathered once the sound has played half a second or more: { offsetMs, ... }
+// where offsetMs is how much later the page's timeline stood at 0 than the moment the soundtrack's
+// position 0 was heard (negative: the picture runs ahead of the sound), and `glitched` says the
+// output stalled near the first sound. `soundOnsetMs` is where the first sound lies in the
+// soundtrack.
 function measure(heard, soundOnsetMs) {
   if (heard.onset === null) throw new Error('the tap heard no sound');
   if (heard.onset === heard.from) throw new Error('the tap was connected after the sound had begun');
-  // Output timestamps once the output has settled: from a second after the first.
-  const settled = heard.stamps.filter(([contextTime]) => contextTime > heard.stamps[0][0] + 1);
-  if (settled.length < 10) throw new Error(`only ${settled.length} settled output timestamps`);
   const onsetSeconds = heard.onset / heard.sampleRate;
-  const heardOnset = median(settled.map(([contextTime, performanceTime]) =>
-    performanceTime + (onsetSeconds - contextTime) * 1000));
+  const near = heard.stamps.filter(([contextTime]) => contextTime > 0 && Math.abs(contextTime - onsetSeconds) <= NEAR_ONSET_S);
+  if (near.length < 10) throw new Error(`only ${near.length} output timestamps near the first sound`);
+  const shifts = near.map(([contextTime, performanceTime]) => performanceTime - contextTime * 1000);
+  const glitched = Math.max(...shifts) - Math.min(...shifts) > GLITCH_MS;
+  const heardOnset = onsetSeconds * 1000 + median(shifts);
   const soundZero = heardOnset - soundOnsetMs;
   // The timeline's first second after it left its start value.
   const start = heard.pairs[0][1];
@@ -86,7 +110,7 @@ function measure(heard, soundOnsetMs) {
   const firstSecond = moving.filter(([, timelineMs]) => timelineMs <= moving[0][1] + 1000);
   if (firstSecond.length < 5) throw new Error(`only ${firstSecond.length} frames with the timeline moving`);
   const timelineZero = median(firstSecond.map(([performanceTime, timelineMs]) => performanceTime - (timelineMs - start)));
-  return { offsetMs: timelineZero - soundZero, timelineZero, soundZero, frames: firstSecond.length, stamps: settled.length };
+  return { offsetMs: timelineZero - soundZero, timelineZero, soundZero, frames: firstSecond.length, stamps: near.length, glitched };
 }
 
-module.exports = { listen, SILENCE, soundOnsetMs, measure };
+module.exports = { listen, SILENCE, NEAR_ONSET_S, soundOnsetMs, measure };

@@ -267,29 +267,39 @@ for (const name of browserNames) describe(name, () => {
     }));
 
   // The offset of the page's timeline from its sound as heard; the same measure on the control
-  // page, whose tone is heard exactly at its timeline's 0, is the method's own error.
+  // page, whose tone is heard exactly at its timeline's 0, is the method's own error. Measured
+  // again, up to three times, while the output glitches near the first sound (a busy machine).
   async function heardOffset(url, click, soundOnsetMs) {
-    let result;
-    await withPage(browser, '', async (page) => {
-      await click(page);
-      await page.waitFor('heardCheck.onset !== null && heardCheck.stamps.length > 0 && ' +
-                         'heardCheck.stamps.at(-1)[0] > heardCheck.stamps[0][0] + 2', {
-        what: 'two seconds of sound after the first', report: 'JSON.stringify({ ...heardCheck, context: undefined, pairs: heardCheck.pairs.length, stamps: heardCheck.stamps.length })' });
-      result = heard.measure(await page.evaluate('({ ...heardCheck, context: undefined })'), soundOnsetMs);
-    }, { url, preload: [heard.listen, heard.SILENCE] });
-    return result;
+    for (let attempt = 1; ; ++attempt) {
+      let result;
+      await withPage(browser, '', async (page) => {
+        await click(page);
+        await page.waitFor(`heardCheck.onset !== null && heardCheck.stamps.at(-1)?.[0] > ` +
+                           `heardCheck.onset / heardCheck.sampleRate + ${heard.NEAR_ONSET_S}`, {
+          what: 'the sound to play on after its first sample', report: 'JSON.stringify({ ...heardCheck, context: undefined, ' +
+            'pairs: heardCheck.pairs.length, stamps: heardCheck.stamps.length })' });
+        result = heard.measure(await page.evaluate('({ ...heardCheck, context: undefined })'), soundOnsetMs);
+      }, { url, preload: [heard.listen, heard.SILENCE] });
+      if (!result.glitched || attempt === 3) return result;
+      measures.push(`${name}: the output glitched near the first sound on ${url}; measured again`);
+    }
   }
 
-  test('the first sound is heard within 40 ms of the timeline\'s 0', { timeout: 90000, skip: !browsers.hearsInRealTime(name) &&
+  // The control page measures the method's own error, which the page's offset is corrected by.
+  test('the first sound is heard within 40 ms of the timeline\'s 0', { timeout: 120000, skip: !browsers.hearsInRealTime(name) &&
        `${name}'s audio output does not keep real time` }, async () => {
+    const onset = soundtrackOnsetMs();
     const control = await heardOffset(controlServer.url, (page) => page.click('#go'), 0);
     measures.push(`${name}: the control page's tone heard ${control.offsetMs.toFixed(1)} ms from its timeline's 0`);
-    assert.ok(Math.abs(control.offsetMs) <= 5, `the method is off by ${control.offsetMs.toFixed(1)} ms on the control page`);
-    const onsetMs = await soundtrackOnsetMs();
+    assert.ok(!control.glitched, "the control page's output glitched near its tone in three tries");
+    assert.ok(Math.abs(control.offsetMs) <= 20, `the method is off by ${control.offsetMs.toFixed(1)} ms on the control page`);
+    const onsetMs = await onset;
     const page = await heardOffset(server.url, (tab) => clickThroughStart(tab, 'no'), onsetMs);
-    const { offsetMs } = page;
+    assert.ok(!page.glitched, "the page's output glitched near the first sound in three tries");
+    const offsetMs = page.offsetMs - control.offsetMs;
     measures.push(`${name}: the page's timeline stood at 0 ${offsetMs.toFixed(1)} ms after the music's start was heard ` +
-                  `(${page.frames} frames, ${page.stamps} output timestamps; the first sound at ${onsetMs.toFixed(2)} ms)`);
+                  `(${page.offsetMs.toFixed(1)} ms measured; ${page.frames} frames, ${page.stamps} output timestamps; ` +
+                  `the first sound at ${onsetMs.toFixed(2)} ms)`);
     assert.ok(Math.abs(offsetMs) <= 40, `the timeline's 0 is ${offsetMs.toFixed(1)} ms from the music's start as heard`);
   });
 
